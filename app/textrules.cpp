@@ -1,0 +1,92 @@
+#include "app/textrules.h"
+
+namespace tavorin {
+
+QString TrimLeadingSpaces(QStringView text)
+{
+    qsizetype start = 0;
+    while (start < text.size() && text[start] == u' ')
+        ++start;
+    return text.mid(start).toString();
+}
+
+QString TrimTrailingSpaces(QStringView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    return text.left(end).toString();
+}
+
+QString TrimSpaces(QStringView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == u' ')
+        ++start;
+    while (end > start && text[end - 1] == u' ')
+        --end;
+    return text.mid(start, end - start).toString();
+}
+
+bool IsBlank(QStringView text)
+{
+    for (QChar c : text) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
+long long LeadingNumber(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    long long value = 0;
+    constexpr long long limit = 1'000'000'000'000'000LL;
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
+        if (value < limit)
+            value = value * 10 + (text[i].unicode() - u'0');
+        ++i;
+    }
+    return negative ? -value : value;
+}
+
+bool EqualNoCase(QStringView a, QStringView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool StartsWithNoCase(QStringView text, QStringView prefix)
+{
+    return text.startsWith(prefix, Qt::CaseInsensitive);
+}
+
+bool EndsWithNoCase(QStringView text, QStringView suffix)
+{
+    return text.endsWith(suffix, Qt::CaseInsensitive);
+}
+
+QString LowerSameLength(QStringView text)
+{
+    QString result = text.toString();
+    for (QChar &c : result)
+        c = c.toLower();
+    return result;
+}
+
+QString UpperSameLength(QStringView text)
+{
+    QString result = text.toString();
+    for (QChar &c : result)
+        c = c.toUpper();
+    return result;
+}
+
+} // namespace tavorin

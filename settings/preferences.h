@@ -1,0 +1,78 @@
+#pragma once
+
+// The process-wide preference record: every value the user can set, loaded
+// from the settings store at start-up and written back at shutdown and when
+// the preferences dialog is confirmed. Before LoadPreferences runs every
+// value is zero, false or empty.
+
+#include <QString>
+
+#include <array>
+
+namespace tavorin {
+
+struct LocationEntry {
+    QString name;
+    QString location;
+};
+
+struct Preferences {
+    // "Display Preferences"; colours are 0x00BBGGRR, red in the low byte.
+    quint32 BackColour = 0;
+    quint32 TextColour = 0;
+    quint32 TagColour = 0;
+    quint32 CommentColour = 0;
+    quint32 SmartColour = 0;
+    bool Highlighting = false;
+    QString FontName;
+    int FontSize = 0;
+    bool FontBold = false;
+    bool FontItalic = false;
+    int TabStops = 0;
+    int WindowState = 0; // 0 normal, 2 maximised
+
+    // "DateAndTime"
+    QString DateFormat;
+    QString TimeFormat;
+
+    // "General"
+    bool AnchorLists = false;
+    bool FontCollections = false;
+    bool SafePalette = false;
+    bool SaveBeforeView = false;
+    bool ExplorerIntegration = false;
+    bool LowerCasePaths = false;
+    bool NeverAskRelative = false;
+    bool IndentCode = false;
+
+    // "Options"
+    int LastPrefOption = 0;
+    bool PageWizard = false;
+    bool SmartUpdates = false;
+    bool ToolTips = false;
+    bool WordWrap = false;
+
+    // "Templates"
+    bool TemplatesOn = false;
+    QString TemplateLocation; // stored as "Template Location"
+    int ActiveTemplate = 0;
+    bool Prompt = false;
+
+    // "User Information"
+    QString UserName;
+    QString UserEmailAddress;
+    QString UserHomePage;
+    QString UserCompanyName;
+
+    // "Browsers": entry 0 is the system's default browser (location "DEFAULT").
+    std::array<LocationEntry, 8> Browsers;
+    int ActiveBrowser = 0;
+
+    // "Reference": entries 1 to 6 are the user's reference guides; 0 is unused.
+    std::array<LocationEntry, 7> Guides;
+};
+
+// The one record of the running program.
+Preferences &Prefs();
+
+} // namespace tavorin

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Tavorin and builds it.
+#   tavorin.sh run [files...]  install what is missing, build, start the editor
+#   tavorin.sh test            install what is missing, build, run every test
+#   tavorin.sh bench           as test, then print the benchmark figures
+set -euo pipefail
+cd "$(dirname "$(readlink -f "$0")")"
+
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+          fonts-liberation2 fonts-dejavu-core xdg-utils)
+[ "${1:-}" = bench ] && packages+=(python3.11-doc)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j"$(nproc)"
+}
+
+verb=${1:-}
+shift || true
+case "$verb" in
+run)
+    install_missing; build
+    exec build/bin/tavorin "$@" ;;
+test)
+    install_missing; build
+    cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" ;;
+bench)
+    install_missing; build
+    for b in build/bin/*_bench; do "$b"; done ;;
+*)
+    echo "usage: $0 run [files...] | test | bench" >&2; exit 2 ;;
+esac
