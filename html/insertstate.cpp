@@ -1,0 +1,7 @@
+#include "html/insertstate.h"
+
+namespace tavorin {
+
+bool InsertCancelled = false;
+
+} // namespace tavorin
