@@ -15,6 +15,9 @@
 namespace tavorin {
 
 inline constexpr auto ApplicationTitle = "Tavorin";
+inline constexpr auto ApplicationVersion = "3.01";
+// The maker's home page, linked from the About box and the "Tavorin Link".
+inline constexpr auto MakerHomePage = "https://www.kestavel.example/tavorin/";
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
 enum class MessageButtons { Ok, OkCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
