@@ -1,0 +1,157 @@
+#include "html/smartupdate.h"
+
+#include "settings/preferences.h"
+#include "tests/support/scripteddialogs.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTest>
+
+using namespace tavorin;
+using namespace tavorin::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Saturday 7 March 2026, 14:05:09, the moment every refresh below uses.
+const QDateTime Moment(QDate(2026, 3, 7), QTime(14, 5, 9));
+const QString DateFormat = u"dddd, d mmmm yyyy"_s;
+const QString TimeFormat = u"h:nn AM/PM"_s;
+
+QString date(const QString &value) { return "<!-- %DATE% -->" + value + "<!-- %/DATE% -->"; }
+QString time(const QString &value) { return "<!-- %TIME% -->" + value + "<!-- %/TIME% -->"; }
+QString year(const QString &value) { return "<!-- %YEAR% -->" + value + "<!-- %/YEAR% -->"; }
+
+const QString FreshDate = date(u"Saturday, 7 March 2026"_s);
+const QString FreshTime = time(u"2:05 PM"_s);
+const QString FreshYear = year(u"2026"_s);
+
+QString refresh(const QString &text) { return SmartUpdate(text, Moment, DateFormat, TimeFormat); }
+
+QString readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+class SmartUpdateTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+    void cleanupTestCase() { QLocale::setDefault(QLocale::system()); }
+
+    void refreshes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("date field") << "<P>" + date(u"Monday, 1 March 1999"_s) + "</P>" << "<P>" + FreshDate + "</P>";
+        QTest::newRow("empty value filled in") << date({}) << FreshDate;
+        QTest::newRow("time field") << time(u"10:00 AM"_s) << FreshTime;
+        QTest::newRow("year field") << "&copy; " + year(u"1999"_s) + " Me" << "&copy; " + FreshYear + " Me";
+        QTest::newRow("64-character value refreshed") << date(QString(64, u'x')) << FreshDate;
+        QTest::newRow("65-character value kept") << date(QString(65, u'x')) << date(QString(65, u'x'));
+        QTest::newRow("time across CRLF kept") << "<!-- %TIME% -->10:00 AM\r\n<!-- %/TIME% -->"
+                                               << "<!-- %TIME% -->10:00 AM\r\n<!-- %/TIME% -->";
+        QTest::newRow("date across LF kept") << "<!-- %DATE% -->\n<!-- %/DATE% -->" << "<!-- %DATE% -->\n<!-- %/DATE% -->";
+        QTest::newRow("fields on separate lines") << date(u"a"_s) + "\r\n" + time(u"b"_s) + "\r\n" + year(u"c"_s)
+                                                  << FreshDate + "\r\n" + FreshTime + "\r\n" + FreshYear;
+        QTest::newRow("three years on one line") << year(u"1"_s) + " " + year(u"22"_s) + " " + year(u"333"_s)
+                                                 << FreshYear + " " + FreshYear + " " + FreshYear;
+        QTest::newRow("lower-case markers ignored") << "<!-- %date% -->old<!-- %/date% -->"
+                                                    << "<!-- %date% -->old<!-- %/date% -->";
+        QTest::newRow("extra blank in marker ignored") << "<!--  %DATE% -->old<!-- %/DATE% -->"
+                                                       << "<!--  %DATE% -->old<!-- %/DATE% -->";
+        QTest::newRow("lone start marker") << "<!-- %DATE% -->old" << "<!-- %DATE% -->old";
+        QTest::newRow("lone end marker") << "old<!-- %/YEAR% -->" << "old<!-- %/YEAR% -->";
+        QTest::newRow("end marker of another kind") << "<!-- %DATE% -->old<!-- %/TIME% -->"
+                                                    << "<!-- %DATE% -->old<!-- %/TIME% -->";
+        QTest::newRow("end marker before start marker") << "<!-- %/DATE% -->old<!-- %DATE% -->"
+                                                        << "<!-- %/DATE% -->old<!-- %DATE% -->";
+        QTest::newRow("two starts, one end") << "<!-- %DATE% -->a<!-- %DATE% -->b<!-- %/DATE% -->" << FreshDate;
+        QTest::newRow("first end marker closes the field")
+            << "<!-- %DATE% -->a<!-- %/DATE% -->b<!-- %/DATE% -->" << FreshDate + "b<!-- %/DATE% -->";
+        QTest::newRow("too long field skipped, next refreshed")
+            << date(QString(65, u'x')) + " " + date(u"old"_s) << date(QString(65, u'x')) + " " + FreshDate;
+        QTest::newRow("unclosed start on the line above")
+            << "<!-- %DATE% -->old\r\n" + date(u"old"_s) << "<!-- %DATE% -->old\r\n" + FreshDate;
+        QTest::newRow("time inside an old date value")
+            << date("x" + time(u"y"_s) + "z") << FreshDate;
+        QTest::newRow("no fields, unchanged") << "<HTML>\r\n<!-- % -->\tÄ €\r\n</HTML>\r\n" << "<HTML>\r\n<!-- % -->\tÄ €\r\n</HTML>\r\n";
+        QTest::newRow("empty text") << "" << "";
+    }
+    void refreshes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(refresh(text), expected);
+    }
+
+    // A date pattern whose literal text writes the field's own start marker
+    // must not make the refresh find its own output again and again.
+    void freshValueHoldingItsOwnMarker_data()
+    {
+        QTest::addColumn<QString>("dateFormat");
+        QTest::addColumn<QString>("timeFormat");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("date marker in date pattern")
+            << "\"<!-- %DATE% -->\"dddd" << TimeFormat << " " + date(u"old"_s) + " " + date(u"older"_s) + " "
+            << " " + date(u"<!-- %DATE% -->Saturday"_s) + " " + date(u"<!-- %DATE% -->Saturday"_s) + " ";
+        QTest::newRow("time marker in time pattern")
+            << DateFormat << "h \"<!-- %TIME% -->\"" << time(u"old"_s) << time(u"14 <!-- %TIME% -->"_s);
+        QTest::newRow("time marker in date pattern")
+            << "\"<!-- %TIME% -->\"d" << TimeFormat << date(u"old"_s) << date(FreshTime.left(15) + "7");
+    }
+    void freshValueHoldingItsOwnMarker()
+    {
+        QFETCH(QString, dateFormat);
+        QFETCH(QString, timeFormat);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        const QString once = SmartUpdate(text, Moment, dateFormat, timeFormat);
+        QCOMPARE(once, expected);
+        // Saving the refreshed text again changes nothing.
+        QCOMPARE(SmartUpdate(once, Moment, dateFormat, timeFormat), once);
+    }
+
+    void refreshesAWholePage()
+    {
+        const QString input = readFile(QFINDTESTDATA("data/smartupdate/page.htm"));
+        const QString expected = readFile(QFINDTESTDATA("data/smartupdate/page.expected.htm"));
+        QVERIFY(!input.isEmpty());
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(refresh(input), expected);
+    }
+
+    void presentUsesClockAndPreferences_data()
+    {
+        QTest::addColumn<QString>("dateFormat");
+        QTest::addColumn<QString>("timeFormat");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("chosen patterns") << "dd/mm/yy" << "hh:nn:ss" << date(u"07/03/26"_s) + time(u"14:05:09"_s);
+        QTest::newRow("blank patterns take the defaults") << "" << " " << FreshDate + FreshTime;
+    }
+    void presentUsesClockAndPreferences()
+    {
+        QFETCH(QString, dateFormat);
+        QFETCH(QString, timeFormat);
+        QFETCH(QString, expected);
+        ScriptedFacades facades;
+        facades.clock.set(Moment);
+        const Preferences saved = Prefs();
+        Prefs().DateFormat = dateFormat;
+        Prefs().TimeFormat = timeFormat;
+        const QString result = SmartUpdate(date(u"a"_s) + time(u"b"_s));
+        Prefs() = saved;
+        QCOMPARE(result, expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(SmartUpdateTest)
+#include "smartupdate_test.moc"
