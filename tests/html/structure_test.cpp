@@ -1,0 +1,231 @@
+#include "html/guards.h"
+#include "html/insertstate.h"
+#include "html/pageskeleton.h"
+#include "html/structurecheck.h"
+#include "settings/preferences.h"
+#include "tests/support/scripteddialogs.h"
+
+#include <QTest>
+
+using namespace tavorin;
+using namespace tavorin::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Complete = u"<HTML>\r\n<HEAD>\r\n<TITLE>t</TITLE>\r\n</HEAD>\r\n<BODY>\r\n</BODY>\r\n</HTML>"_s;
+const QString FrameSet = u"<html><head><title>f</title></head><frameset cols=\"*,*\"></frameset></html>"_s;
+const QString Duplicate = u"There is already a %1 tag in this document!"_s;
+const QString FrameMessage = u"This appears to be a frame document (as it contains FRAMESET tags).\r\n\r\n"
+                             "The tag you have attempted to insert should not be used in a frame document."_s;
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::optional<tavorin::TextRange>)
+
+class StructureTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        Prefs() = Preferences{};
+        InsertCancelled = false;
+    }
+
+    void findRange_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("title any case") << u"x<Title>Old</TITLE>y"_s << u"<title>"_s << u"</title>"_s
+                                        << QString() << u"<Title>Old</TITLE>"_s;
+        QTest::newRow("end searched after start") << u"> <body bgcolor=white>x"_s << u"<body"_s << u">"_s
+                                                  << u"<"_s << u"<body bgcolor=white>"_s;
+        QTest::newRow("stops before <") << u"<body text=red\r\n<p>x"_s << u"<body"_s << u">"_s << u"<"_s
+                                        << u"<body text=red\r\n"_s;
+        QTest::newRow("stop after end ignored") << u"<body><p>"_s << u"<body"_s << u">"_s << u"<"_s
+                                                << u"<body>"_s;
+        QTest::newRow("no start") << u"<p>"_s << u"<body"_s << u">"_s << u"<"_s << QString();
+        QTest::newRow("no end") << u"<title>unfinished"_s << u"<title>"_s << u"</title>"_s << QString()
+                                << QString();
+        QTest::newRow("end before start only") << u"</title><title>"_s << u"<title>"_s << u"</title>"_s
+                                               << QString() << QString();
+    }
+    void findRange()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(QString, stop);
+        QFETCH(QString, selected);
+        const auto range = FindRange(text, start, end, stop);
+        QCOMPARE(range.has_value(), !selected.isEmpty());
+        QCOMPARE(RangeText(text, range), selected);
+    }
+
+    void rangeSelectors()
+    {
+        const QString text = u"<HTML>\r\n<TITLE>A</TITLE>\r\n<BODY BGCOLOR=\"#FFFFFF\">\r\n"_s;
+        QCOMPARE(TitleRange(text), (TextRange{8, 16}));
+        QCOMPARE(RangeText(text, BodyTagRange(text)), u"<BODY BGCOLOR=\"#FFFFFF\">"_s);
+        QCOMPARE(BodyTagRange(text)->start, 26);
+    }
+
+    void singleTagGuard_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("new html") << u"<HEAD>"_s << u"<HTML>"_s << QString() << QStringList();
+        QTest::newRow("html with attributes") << u"x\r\n<html lang=en>"_s << u"<HTML>"_s << u"<html lang=en>"_s
+                                              << QStringList{Duplicate.arg(u"<HTML>"_s)};
+        QTest::newRow("end head") << Complete << u"</HEAD>"_s << u"</HEAD>"_s
+                                  << QStringList{Duplicate.arg(u"</HEAD>"_s)};
+        QTest::newRow("body end absent") << u"<BODY>"_s << u"</BODY>"_s << QString() << QStringList();
+        QTest::newRow("body end in frames") << FrameSet << u"</BODY>"_s << QString()
+                                            << QStringList{FrameMessage};
+        QTest::newRow("body end twice in frames") << FrameSet + u"</body>"_s << u"</BODY>"_s << u"</body>"_s
+                                                  << QStringList{Duplicate.arg(u"</BODY>"_s), FrameMessage};
+        QTest::newRow("html start in frames is fine") << u"<FRAMESET>"_s << u"<HTML>"_s << QString()
+                                                      << QStringList();
+    }
+    void singleTagGuard()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, tag);
+        QFETCH(QString, existing);
+        QFETCH(QStringList, messages);
+        const GuardDecision decision = SingleTagGuard(text, tag);
+        QCOMPARE(decision.refused, !messages.isEmpty());
+        QCOMPARE(RangeText(text, decision.existingTag), existing);
+        QCOMPARE(decision.messages, messages);
+
+        ScriptedFacades facades;
+        for (qsizetype i = 0; i < messages.size(); ++i)
+            facades.dialogs.answerMessage(MessageAnswer::Ok);
+        QCOMPARE(ShowGuardRefusal(decision), !messages.isEmpty());
+        QCOMPARE(InsertCancelled, !messages.isEmpty());
+        QCOMPARE(facades.dialogs.messagePrompts(), messages);
+        for (const MessageRequest &shown : facades.dialogs.messages()) {
+            QCOMPARE(shown.title, u"HTML Syntax Error"_s);
+            QCOMPARE(shown.icon, MessageIcon::Information);
+        }
+        QVERIFY(facades.dialogs.problems().isEmpty());
+    }
+
+    void frameDocGuard()
+    {
+        QVERIFY(FrameDocGuard(u"<FrameSet rows=2>"_s).refused);
+        QVERIFY(!FrameDocGuard(u"<FRAME SRC=a.htm>"_s).refused);
+        QVERIFY(!FrameDocGuard(u"<FRAME SRC=a.htm>"_s).messages.size());
+    }
+
+    void structureReport_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("empty document")
+            << QString()
+            << u"The following 8 structure tags are missing from this document:\r\n\r\n"
+               "<HTML> <HEAD> <TITLE> </TITLE> </HEAD> <BODY> </BODY> </HTML> "_s;
+        QTest::newRow("complete") << Complete << u"No structure tags are missing from this document."_s;
+        QTest::newRow("lower case with body attributes")
+            << u"<html><head><title></title></head><body bgcolor=white></body></html>"_s
+            << u"No structure tags are missing from this document."_s;
+        QTest::newRow("one missing") << QString(Complete).remove(u"</HTML>"_s)
+                                     << u"The following structure tag is missing from this document:\r\n\r\n</HTML> "_s;
+        QTest::newRow("frames with body")
+            << FrameSet + u"<BODY>"_s
+            << u"No structure tags are missing from this document.\r\nHowever, BODY tags should not be included in a frames document."_s;
+        QTest::newRow("frames without body or title")
+            << u"<HTML><HEAD></HEAD><FRAMESET></FRAMESET></HTML>"_s
+            << u"The following 2 structure tags are missing from this document:\r\n\r\n<TITLE> </TITLE> "_s;
+        QTest::newRow("frames missing a tag and holding body")
+            << u"<HTML><HEAD><TITLE></TITLE></HEAD><FRAMESET></FRAMESET></BODY>"_s
+            << u"The following structure tag is missing from this document:\r\n\r\n</HTML> "
+               "\r\n\r\nAlso, BODY tags should not be included in a frames document."_s;
+    }
+    void structureReport()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, report);
+        QCOMPARE(StructureReport(text), report);
+    }
+
+    void checkStructureShowsTheReport()
+    {
+        ScriptedFacades facades;
+        facades.dialogs.answerMessage(MessageAnswer::Ok);
+        CheckStructure(Complete);
+        const auto shown = facades.dialogs.messages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].prompt, u"No structure tags are missing from this document."_s);
+        QCOMPARE(shown[0].title, u"HTML Page Structure Report"_s);
+        QCOMPARE(shown[0].icon, MessageIcon::Information);
+        QCOMPARE(shown[0].buttons, MessageButtons::Ok);
+        QVERIFY(facades.dialogs.problems().isEmpty());
+    }
+
+    void pageHeaderWithoutComments()
+    {
+        QCOMPARE(PageHeader(QString(), false),
+                 u"<HTML>\r\n\r\n<HEAD>\r\n\r\n"
+                 "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=ISO-8859-1\">\r\n\r\n"
+                 "<META NAME=\"Generator\" CONTENT=\"Tavorin 3.01\">\r\n\r\n"
+                 "<TITLE>An Untitled Web Page</TITLE>\r\n\r\n</HEAD>\r\n\r\n\r\n"_s);
+        QVERIFY(PageHeader(u"Home"_s, false).contains(u"\r\n<TITLE>Home</TITLE>\r\n"_s));
+    }
+
+    void pageHeaderWithComments()
+    {
+        const QString plus(63, u'+');
+        const QStringList lines{
+            u"<HTML>"_s, QString(), u"<!-- "_s, u"\t"_s + plus, QString(),
+            u"\tThis HTML document was created by Tavorin's Web page wizard."_s, QString(),
+            u"\tBelow you will find comments that should help you to understand"_s,
+            u"\twhat each part of this document does."_s, QString(), u"\t"_s + plus, u" -->"_s, QString(),
+            QString(), u"<!-- "_s, u"\tStart Of Document Head Section"_s, QString(),
+            u"\tThis section contains information about the document such as its title"_s,
+            u"\tand the name of the software used to produce it."_s, u" -->"_s, QString(), u"<HEAD>"_s,
+            QString(), u"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=ISO-8859-1\">"_s,
+            QString(), u"<META NAME=\"Generator\" CONTENT=\"Tavorin 3.01\">"_s, QString(),
+            u"<TITLE>My Site</TITLE>"_s, QString(), u"</HEAD>"_s, QString(),
+            u"<!-- End Of Document Head Section -->"_s, QString(), QString(), QString()};
+        const QString header = PageHeader(u"My Site"_s, true);
+        QCOMPARE(header.split(u"\r\n"_s), lines);
+        QVERIFY(!header.contains(u'\n') || header.count(u'\n') == header.count(u"\r\n"_s));
+    }
+
+    void newPageText_data()
+    {
+        QTest::addColumn<bool>("prompt");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<qsizetype>("length");
+        QTest::newRow("prompt") << true << u"Your main content starts here\r\n"_s << qsizetype(29);
+        QTest::newRow("no prompt") << false << u"\r\n\r\n"_s << qsizetype(0);
+    }
+    void newPageText()
+    {
+        QFETCH(bool, prompt);
+        QFETCH(QString, body);
+        QFETCH(qsizetype, length);
+        const QString head = PageHeader(QString(), false) + u"<BODY>\r\n"_s;
+        const NewPage page = NewPageText(prompt);
+        QCOMPARE(page.text, head + body + u"\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n</BODY>\r\n\r\n</HTML>"_s);
+        QCOMPARE(page.selection.start, head.size());
+        QCOMPARE(page.selection.length, length);
+        if (prompt)
+            QCOMPARE(page.text.mid(page.selection.start, page.selection.length),
+                     u"Your main content starts here"_s);
+
+        Prefs().Prompt = prompt;
+        QCOMPARE(NewPageText().text, page.text);
+    }
+};
+
+QTEST_GUILESS_MAIN(StructureTest)
+#include "structure_test.moc"
