@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 namespace tavorin {
 
@@ -74,5 +75,23 @@ struct Preferences {
 
 // The one record of the running program.
 Preferences &Prefs();
+
+// Fills the record from the settings store: user information, display,
+// date and time, general, options, browsers, templates, reference guides,
+// then the load-time checks. A missing or empty value takes its default; a
+// value that does not convert leaves the record's value as it was.
+void LoadPreferences();
+// Writes every value of the record to the settings store.
+void SavePreferences();
+
+// What the main window adds to loading and saving, so the record does not
+// depend on widgets. A hook left empty does nothing.
+struct PreferenceHooks {
+    // First step of SavePreferences: save the tool-bar layout and LastVerUsed.
+    std::function<void()> saveToolBarLayout;
+    // Last step of LoadPreferences: show or hide the tool-bar tool tips.
+    std::function<void(bool show)> showToolTips;
+};
+PreferenceHooks &PrefHooks();
 
 } // namespace tavorin
