@@ -89,4 +89,23 @@ QString UpperSameLength(QStringView text)
     return result;
 }
 
+QString NormaliseLineBreaks(QStringView text)
+{
+    QString result;
+    result.reserve(text.size() + text.size() / 32);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            result += QStringLiteral("\r\n");
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else if (c == u'\n') {
+            result += QStringLiteral("\r\n");
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
 } // namespace tavorin

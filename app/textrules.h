@@ -32,4 +32,7 @@ bool EndsWithNoCase(QStringView text, QStringView suffix);
 QString LowerSameLength(QStringView text);
 QString UpperSameLength(QStringView text);
 
+// Every lone "\n" and lone "\r" becomes "\r\n"; existing "\r\n" pairs stay.
+QString NormaliseLineBreaks(QStringView text);
+
 } // namespace tavorin

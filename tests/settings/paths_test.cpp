@@ -1,0 +1,210 @@
+#include "settings/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavorin;
+using namespace Qt::StringLiterals;
+
+class PathsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pathPredicates_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("unc");
+        QTest::addColumn<bool>("drive");
+        QTest::addColumn<QString>("driveOf");
+        QTest::newRow("drive letter") << u"C:\\web\\a.htm"_s << false << true << u"C:\\"_s;
+        QTest::newRow("leading blanks before UNC") << u"  \\\\server\\share\\a.htm"_s << true << false
+                                                   << u"\\\\s"_s;
+        QTest::newRow("blanks before drive") << u"  d:\\x"_s << false << true << u"d:\\"_s;
+        QTest::newRow("relative") << u"images\\a.gif"_s << false << false << u"ima"_s;
+        QTest::newRow("linux") << u"/home/me/a.htm"_s << false << true << u"/"_s;
+        QTest::newRow("linux with blanks") << u" /srv/x"_s << false << true << u"/"_s;
+        QTest::newRow("tab is not a blank") << u"\t\\\\server"_s << false << false << u"\t\\\\"_s;
+        QTest::newRow("empty") << QString() << false << false << QString();
+        QTest::newRow("address") << u"http://x.com/"_s << false << false << u"htt"_s;
+    }
+    void pathPredicates()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, unc);
+        QFETCH(bool, drive);
+        QFETCH(QString, driveOf);
+        QCOMPARE(IsUNC(path), unc);
+        QCOMPARE(HasDrive(path), drive);
+        QCOMPARE(DriveOf(path), driveOf);
+    }
+
+    void pathParts_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("windows") << u"C:\\web\\a.htm"_s << u"C:\\web\\"_s << u"a.htm"_s << u"htm"_s;
+        QTest::newRow("anchor") << u"C:\\web\\a.htm#top"_s << u"C:\\web\\"_s << u"a.htm"_s << u"htm"_s;
+        QTest::newRow("bare name") << u"a.htm"_s << QString() << u"a.htm"_s << u"htm"_s;
+        QTest::newRow("link slashes") << u"images/Logo.GIF"_s << u"images/"_s << u"Logo.GIF"_s << u"GIF"_s;
+        QTest::newRow("mixed separators") << u"C:\\web/docs\\b.html"_s << u"C:\\web/docs\\"_s << u"b.html"_s
+                                          << u"html"_s;
+        QTest::newRow("linux") << u"/home/me/web/index.shtml"_s << u"/home/me/web/"_s << u"index.shtml"_s
+                               << u"shtml"_s;
+        QTest::newRow("trailing blanks") << u"C:\\web\\a.htm  "_s << u"C:\\web\\"_s << u"a.htm"_s << u"htm"_s;
+        QTest::newRow("no extension") << u"README"_s << QString() << u"README"_s << u"README"_s;
+        QTest::newRow("folder") << u"/srv/web/"_s << u"/srv/web/"_s << QString() << u"/srv/web/"_s;
+    }
+    void pathParts()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, folder);
+        QFETCH(QString, fileName);
+        QFETCH(QString, extension);
+        QCOMPARE(FolderOf(path), folder);
+        QCOMPARE(FileNameOf(path), fileName);
+        QCOMPARE(ExtensionOf(path), extension);
+        QCOMPARE(QuotedFileName(path), u'"' + fileName + u'"');
+    }
+
+    void slashes()
+    {
+        QCOMPARE(ToLinkSlashes(u"..\\images\\a b.gif"_s), u"../images/a b.gif"_s);
+        QCOMPARE(ToPathBackslashes(u"frames/top.htm"_s), u"frames\\top.htm"_s);
+        QCOMPARE(NativeSeparator(), u"/"_s);
+        QCOMPARE(SeparatorOf(u"C:\\x"_s), u"\\"_s);
+        QCOMPARE(SeparatorOf(u"/x"_s), u"/"_s);
+    }
+
+    void relativePath_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("relative");
+        QTest::newRow("sibling folder") << u"C:\\web\\images\\pic.gif"_s << u"C:\\web\\docs\\page.htm"_s
+                                        << u"..\\images\\pic.gif"_s;
+        QTest::newRow("case-blind common part, target keeps case")
+            << u"C:\\Web\\Images\\p.gif"_s << u"c:\\web\\docs\\page.htm"_s << u"..\\Images\\p.gif"_s;
+        QTest::newRow("partial folder name does not count")
+            << u"C:\\web\\docs2\\b.gif"_s << u"C:\\web\\docs\\a.htm"_s << u"..\\docs2\\b.gif"_s;
+        QTest::newRow("same folder") << u"C:\\web\\a.gif"_s << u"C:\\web\\page.htm"_s << u"a.gif"_s;
+        QTest::newRow("document folder") << u"C:\\web\\img\\a.gif"_s << u"C:\\web\\"_s << u"img\\a.gif"_s;
+        QTest::newRow("two up") << u"C:\\a.gif"_s << u"C:\\web\\docs\\"_s << u"..\\..\\a.gif"_s;
+        QTest::newRow("slash in windows document is not counted")
+            << u"C:\\web\\a.gif"_s << u"C:\\web\\docs/p.htm"_s << u"a.gif"_s;
+        QTest::newRow("linux sibling") << u"/home/me/web/img/p.gif"_s << u"/home/me/web/docs/page.htm"_s
+                                       << u"../img/p.gif"_s;
+        QTest::newRow("linux folder") << u"/home/me/web/img/p.gif"_s << u"/home/me/web/"_s << u"img/p.gif"_s;
+        QTest::newRow("linux partial name") << u"/srv/docs2/b.gif"_s << u"/srv/docs/a.htm"_s
+                                            << u"../docs2/b.gif"_s;
+        QTest::newRow("linux compares case exactly")
+            << u"/srv/Web/a.gif"_s << u"/srv/web/p.htm"_s << u"../Web/a.gif"_s;
+        QTest::newRow("linux three up") << u"/a.gif"_s << u"/x/y/z/"_s << u"../../../a.gif"_s;
+    }
+    void relativePath()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, document);
+        QFETCH(QString, relative);
+        QCOMPARE(RelativePath(target, document), relative);
+    }
+
+    void shortenPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("shortened");
+        const QString p46 = u"C:\\"_s + QString(37, u'a') + u"\\b.htm"_s;
+        QTest::newRow("46 characters unchanged") << p46 << p46;
+        QTest::newRow("trimmed") << u"  C:\\web\\a.htm "_s << u"C:\\web\\a.htm"_s;
+        QTest::newRow("long folder chain")
+            << u"C:\\Documents and Settings\\someone\\My Documents\\Web\\index.htm"_s
+            << u"C:\\Documents and Settings\\someone\\...\\index.htm"_s;
+        QTest::newRow("long file name")
+            << u"C:\\web\\"_s + QString(30, u'n') + u"-"_s + QString(20, u'm') + u".htm"_s
+            << u"C:\\...\\"_s + QString(18, u'n') + u"..."_s + QString(15, u'm') + u".htm"_s;
+        QTest::newRow("no separator")
+            << QString(50, u'x') << u"x"_s + QString(19, u'x') + u"..."_s + QString(19, u'x');
+        QTest::newRow("linux")
+            << u"/home/someone/projects/website/pages/articles/index.htm"_s
+            << u"/home/someone/projects/website/.../index.htm"_s;
+    }
+    void shortenPath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, shortened);
+        QCOMPARE(ShortenPath(path), shortened);
+        QVERIFY(ShortenPath(path).size() <= 47);
+    }
+
+    void splitFileList_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("paths");
+        QTest::newRow("two paths") << u"C:\\a.htm C:\\b.htm"_s << QStringList{u"C:\\a.htm "_s, u"C:\\b.htm"_s};
+        QTest::newRow("quoted with blanks") << u"\"C:\\my web\\a.htm\" \"D:\\b.htm\""_s
+                                            << QStringList{u"C:\\my web\\a.htm "_s, u"D:\\b.htm"_s};
+        QTest::newRow("one path") << u"  C:\\a b.htm  "_s << QStringList{u"C:\\a b.htm"_s};
+        QTest::newRow("empty") << QString() << QStringList{};
+        QTest::newRow("linux two") << u"/home/a.htm /home/b.htm"_s
+                                   << QStringList{u"/home/a.htm"_s, u"/home/b.htm"_s};
+        QTest::newRow("linux blank inside a name")
+            << u"/home/me/My Page.htm /tmp/x.htm"_s << QStringList{u"/home/me/My Page.htm"_s, u"/tmp/x.htm"_s};
+        QTest::newRow("linux quoted") << u"\"/a b/c.htm\" \"/d.htm\""_s
+                                      << QStringList{u"/a b/c.htm"_s, u"/d.htm"_s};
+        QTest::newRow("linux colon in a name") << u"/notes:v2.htm"_s << QStringList{u"/notes:v2.htm"_s};
+    }
+    void splitFileList()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, paths);
+        QCOMPARE(SplitFileList(text), paths);
+    }
+
+    void splitArguments()
+    {
+        const QStringList arguments{u"/srv/web/a.htm"_s, u"b c.htm"_s, u"../up/d:e.htm"_s, u""_s,
+                                    u"C:\\x.htm"_s};
+        QCOMPARE(SplitFileList(arguments, u"/home/me/web"_s),
+                 (QStringList{u"/srv/web/a.htm"_s, u"/home/me/web/b c.htm"_s, u"/home/me/up/d:e.htm"_s,
+                              u"C:\\x.htm"_s}));
+        QCOMPARE(SplitFileList(QStringList{u"a.htm"_s}), QStringList{u"a.htm"_s});
+    }
+
+    void trueCasePath()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(u"Web/Images"_s));
+        QFile file(dir.path() + u"/Web/Images/Logo.GIF"_s);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString root = dir.path();
+
+        QCOMPARE(TrueCasePath(root + u"/web/images/logo.gif"_s), root + u"/Web/Images/Logo.GIF"_s);
+        QCOMPARE(TrueCasePath(root + u"/WEB/images/"_s), root + u"/Web/Images/"_s);
+        QCOMPARE(TrueCasePath(root + u"/Web/Images/Logo.GIF"_s), root + u"/Web/Images/Logo.GIF"_s);
+        const QString missing = root + u"/web/nothing/logo.gif"_s;
+        QCOMPARE(TrueCasePath(missing), missing);
+        QCOMPARE(TrueCasePath(u"relative/a.htm"_s), u"relative/a.htm"_s);
+        QCOMPARE(TrueCasePath(u"Q:\\no\\such.htm"_s), u"Q:\\no\\such.htm"_s);
+
+        QCOMPARE(ResolveCaseBlind(root, u"WEB\\IMAGES\\logo.gif"_s), root + u"/Web/Images/Logo.GIF"_s);
+        QCOMPARE(ResolveCaseBlind(root, u"web/none/a.js"_s), root + u"/Web/none/a.js"_s);
+    }
+
+    void exactSpellingWinsOverCaseBlindMatch()
+    {
+        QTemporaryDir dir;
+        for (const QString &name : {u"a.htm"_s, u"A.htm"_s}) {
+            QFile file(dir.path() + u'/' + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(TrueCasePath(dir.path() + u"/A.htm"_s), dir.path() + u"/A.htm"_s);
+        QCOMPARE(TrueCasePath(dir.path() + u"/a.htm"_s), dir.path() + u"/a.htm"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(PathsTest)
+#include "paths_test.moc"
