@@ -113,21 +113,41 @@ struct Assign {
     void operator()(QString Preferences::*field) const { record.*field = text; }
 };
 
-struct Write {
-    const Preferences &record;
-    const QString section;
-    const QString name;
+// The values of one save, gathered so that each key of the store is written
+// once (a write replaces the key's file, which costs a disk sync). Values
+// keep their order within a key; keys are written in the order they first
+// appear.
+class SaveBatch {
+public:
+    void add(const QString &section, const QString &name, const QString &text)
+    {
+        for (auto &[keySection, values] : m_keys) {
+            if (keySection == section) {
+                values.append({name, text});
+                return;
+            }
+        }
+        m_keys.append({section, {{name, text}}});
+    }
 
-    void operator()(bool Preferences::*field) const { WriteSetting(section, name, record.*field); }
-    void operator()(int Preferences::*field) const { WriteSetting(section, name, record.*field); }
-    void operator()(quint32 Preferences::*field) const
+    void write() const
     {
-        WriteSetting(section, name, record.*field);
+        for (const auto &[section, values] : m_keys)
+            WriteSettings(section, values);
     }
-    void operator()(QString Preferences::*field) const
-    {
-        WriteSetting(section, name, record.*field);
-    }
+
+private:
+    QList<std::pair<QString, QList<NamedValue>>> m_keys;
+};
+
+// The stored text of a field.
+struct ToText {
+    const Preferences &record;
+
+    QString operator()(bool Preferences::*field) const { return SettingText(record.*field); }
+    QString operator()(int Preferences::*field) const { return QString::number(record.*field); }
+    QString operator()(quint32 Preferences::*field) const { return QString::number(record.*field); }
+    QString operator()(QString Preferences::*field) const { return record.*field; }
 };
 
 void LoadValues(Preferences &record, std::span<const Stored> values)
@@ -138,10 +158,10 @@ void LoadValues(Preferences &record, std::span<const Stored> values)
     }
 }
 
-void SaveValues(const Preferences &record, std::span<const Stored> values)
+void SaveValues(SaveBatch &batch, const Preferences &record, std::span<const Stored> values)
 {
     for (const Stored &value : values)
-        std::visit(Write{record, Text(value.section), Text(value.name)}, value.field);
+        batch.add(Text(value.section), Text(value.name), std::visit(ToText{record}, value.field));
 }
 
 // Entries 1 ... count-1 of a name/location table kept under base + "\Name"
@@ -157,12 +177,12 @@ void LoadEntries(std::array<LocationEntry, N> &entries, const QString &base)
 }
 
 template <std::size_t N>
-void SaveEntries(const std::array<LocationEntry, N> &entries, const QString &base)
+void SaveEntries(SaveBatch &batch, const std::array<LocationEntry, N> &entries, const QString &base)
 {
     for (std::size_t i = 1; i < N; ++i) {
         const QString number = QString::number(i);
-        WriteSetting(base + QStringLiteral("\\Name"), number, entries[i].name);
-        WriteSetting(base + QStringLiteral("\\Location"), number, entries[i].location);
+        batch.add(base + QStringLiteral("\\Name"), number, entries[i].name);
+        batch.add(base + QStringLiteral("\\Location"), number, entries[i].location);
     }
 }
 
@@ -225,12 +245,15 @@ void SavePreferences()
     if (PrefHooks().saveToolBarLayout)
         PrefHooks().saveToolBarLayout();
     const Preferences &record = Prefs();
-    SaveValues(record, UserValues);
-    SaveValues(record, MainValues);
-    SaveEntries(record.Browsers, QStringLiteral("Browsers"));
-    WriteSetting(QStringLiteral("Browsers"), QStringLiteral("ActiveBrowser"), record.ActiveBrowser);
-    SaveValues(record, TemplateValues);
-    SaveEntries(record.Guides, QStringLiteral("Reference"));
+    SaveBatch batch;
+    SaveValues(batch, record, UserValues);
+    SaveValues(batch, record, MainValues);
+    SaveEntries(batch, record.Browsers, QStringLiteral("Browsers"));
+    batch.add(QStringLiteral("Browsers"), QStringLiteral("ActiveBrowser"),
+              QString::number(record.ActiveBrowser));
+    SaveValues(batch, record, TemplateValues);
+    SaveEntries(batch, record.Guides, QStringLiteral("Reference"));
+    batch.write();
 }
 
 } // namespace tavorin

@@ -291,6 +291,33 @@ std::optional<QByteArray> ReadKeyFile(QFile &file)
     return bytes;
 }
 
+// The key file's content with the value set: its line replaced where the
+// name is (older duplicates dropped), appended where it is not. Every other
+// line is kept byte for byte.
+QByteArray WithValue(QByteArrayView old, const QString &valueName, const QString &text)
+{
+    const QByteArray newLine =
+        (EscapeText(valueName, true) + u'=' + EscapeText(text, false)).toUtf8();
+    QByteArray content;
+    content.reserve(old.size() + newLine.size() + 1);
+    bool written = false;
+    for (QByteArrayView line : SplitLines(old)) {
+        const std::optional<StoredValue> stored = ParseLine(line);
+        if (stored && EqualNoCase(stored->name, valueName)) {
+            if (written)
+                continue;
+            content += newLine;
+            written = true;
+        } else {
+            content += line;
+        }
+        content += '\n';
+    }
+    if (!written)
+        content += newLine + '\n';
+    return content;
+}
+
 } // namespace
 
 QString RegistryRootFolder(RegistryRoot root)
@@ -324,6 +351,13 @@ QString ReadRegString(RegistryRoot root, const QString &keyPath, const QString &
 void WriteRegString(RegistryRoot root, const QString &keyPath, const QString &valueName,
                     const QString &text)
 {
+    WriteRegStrings(root, keyPath, {{valueName, text}});
+}
+
+void WriteRegStrings(RegistryRoot root, const QString &keyPath, const QList<NamedValue> &values)
+{
+    if (values.isEmpty())
+        return;
     const QString folder = MakeKeyFolder(root, KeyParts(keyPath));
     if (folder.isEmpty())
         return;
@@ -335,34 +369,16 @@ void WriteRegString(RegistryRoot root, const QString &keyPath, const QString &va
     // Read what is there now, under the lock, so a value another copy has
     // just written is kept.
     const QString path = folder + u'/' + ValuesFileName;
-    QByteArray old;
+    QByteArray content;
     QFile file(path);
     if (file.exists()) {
         const std::optional<QByteArray> bytes = ReadKeyFile(file);
         if (!bytes)
             return; // rewriting a file we cannot read would lose its values
-        old = *bytes;
+        content = *bytes;
     }
-
-    const QByteArray newLine =
-        (EscapeText(valueName, true) + u'=' + EscapeText(text, false)).toUtf8();
-    QByteArray content;
-    content.reserve(old.size() + newLine.size() + 1);
-    bool written = false;
-    for (QByteArrayView line : SplitLines(old)) {
-        const std::optional<StoredValue> stored = ParseLine(line);
-        if (stored && EqualNoCase(stored->name, valueName)) {
-            if (written)
-                continue; // an older duplicate of the same name
-            content += newLine;
-            written = true;
-        } else {
-            content += line;
-        }
-        content += '\n';
-    }
-    if (!written)
-        content += newLine + '\n';
+    for (const NamedValue &value : values)
+        content = WithValue(content, value.first, value.second);
 
     QSaveFile save(path);
     if (!save.open(QIODevice::WriteOnly))
@@ -481,14 +497,29 @@ void WriteSetting(const QString &section, const QString &valueName, const QStrin
 
 void WriteSetting(const QString &section, const QString &valueName, bool value)
 {
-    WriteSetting(section, valueName, value ? QStringLiteral("True") : QStringLiteral("False"));
+    WriteSetting(section, valueName, SettingText(value));
 }
 
 void WriteSetting(const QString &section, const QString &valueName, double value)
 {
+    WriteSetting(section, valueName, SettingText(value));
+}
+
+void WriteSettings(const QString &section, const QList<NamedValue> &values)
+{
+    WriteRegStrings(RegistryRoot::CurrentUser, ProgramKey(section), values);
+}
+
+QString SettingText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QString SettingText(double value)
+{
     QLocale locale = QLocale::system();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    WriteSetting(section, valueName, locale.toString(value, 'g', QLocale::FloatingPointShortest));
+    return locale.toString(value, 'g', QLocale::FloatingPointShortest);
 }
 
 QString ReadMachineString(const QString &keyPath, const QString &valueName)

@@ -16,12 +16,14 @@
 // atomically under a lock file, so a crash or a second running copy never
 // leaves a truncated file or loses another value.
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
 #include <concepts>
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 namespace tavorin {
 
@@ -40,6 +42,12 @@ QString ReadRegString(RegistryRoot root, const QString &keyPath, const QString &
 // Stores the text (also "") as the value, creating the key and its parents.
 void WriteRegString(RegistryRoot root, const QString &keyPath, const QString &valueName,
                     const QString &text);
+
+// A value name and its text.
+using NamedValue = std::pair<QString, QString>;
+// Several values of one key at once, in order: the same result as one
+// WriteRegString per value, for the cost of one write.
+void WriteRegStrings(RegistryRoot root, const QString &keyPath, const QList<NamedValue> &values);
 
 // Deletes the key with its values. False when the key is missing, still has
 // child keys, is a root, or cannot be removed.
@@ -86,6 +94,13 @@ void WriteSetting(const QString &section, const QString &valueName, const char (
 {
     WriteSetting(section, valueName, QString::fromUtf8(text));
 }
+
+// Several values of the program key for the section in one write.
+void WriteSettings(const QString &section, const QList<NamedValue> &values);
+
+// The stored text of a flag ("True"/"False") and of a fractional number.
+QString SettingText(bool value);
+QString SettingText(double value);
 
 // ReadRegString on the machine root.
 QString ReadMachineString(const QString &keyPath, const QString &valueName);
