@@ -1,19 +1,253 @@
 #include "app/mainwindow.h"
 
+#include "app/appstate.h"
+#include "app/documentwindow.h"
 #include "app/facades.h"
+#include "app/richtextbox.h"
+#include "app/statusmessages.h"
+#include "settings/paths.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLocale>
 #include <QMdiArea>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
 
 namespace tavorin {
+
+namespace {
+
+MainWindow *s_instance = nullptr;
+
+const char *const PanelKeys[] = {"DocSize", "DocCount", "Time", "DocPath"};
+
+QString sizePanelText(qsizetype characters)
+{
+    return QStringLiteral(" Size: ") + QString::number(double(characters) / 1024.0, 'f', 2)
+           + QStringLiteral("K");
+}
+
+QLabel *panelOf(const QStatusBar *bar, const QString &key)
+{
+    return bar->findChild<QLabel *>(key, Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
 {
+    s_instance = this;
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QString::fromLatin1(ApplicationTitle));
-    setCentralWidget(new QMdiArea(this));
+    m_area = new QMdiArea(this);
+    m_area->setObjectName(QStringLiteral("mdiDocuments"));
+    setCentralWidget(m_area);
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this] {
+        UpdateDocPathPanel();
+        UpdateDocCountPanel();
+        UpdateDocSizePanel();
+    });
+    createStatusBar();
+    createTimers();
+
+    StatusSinks sinks;
+    sinks.show = [this](const QString &text) { ShowStatusMessage(text); };
+    sinks.release = [this] { ReleaseStatusMessage(); };
+    sinks.busyOn = [] { QApplication::setOverrideCursor(Qt::WaitCursor); };
+    sinks.busyOff = [] { QApplication::restoreOverrideCursor(); };
+    installStatusSinks(std::move(sinks));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    installStatusSinks({});
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+MainWindow *MainWindow::instance()
+{
+    return s_instance;
+}
+
+void MainWindow::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    for (const char *key : PanelKeys) {
+        auto *panel = new QLabel(bar);
+        panel->setObjectName(QString::fromLatin1(key));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->installEventFilter(this);
+        const bool stretch = qstrcmp(key, "DocPath") == 0;
+        bar->addWidget(panel, stretch ? 1 : 0);
+    }
+    UpdateDocCountPanel();
+}
+
+void MainWindow::createTimers()
+{
+    m_statusOff = new QTimer(this);
+    m_statusOff->setObjectName(QStringLiteral("tmrStatusOff"));
+    m_statusOff->setInterval(1000);
+    connect(m_statusOff, &QTimer::timeout, this, &MainWindow::statusOffTick);
+
+    m_appUpdate = new QTimer(this);
+    m_appUpdate->setObjectName(QStringLiteral("tmrAppUpdate"));
+    m_appUpdate->setInterval(175);
+    connect(m_appUpdate, &QTimer::timeout, this, &MainWindow::appUpdateTick);
+
+    // The Time panel shows the clock; refreshing it every second is cheap.
+    m_clock = new QTimer(this);
+    m_clock->setInterval(1000);
+    const auto showTime = [this] {
+        setPanelText(QStringLiteral("Time"),
+                     QLocale().toString(appClock().now().time(), QLocale::ShortFormat));
+    };
+    connect(m_clock, &QTimer::timeout, this, showTime);
+    showTime();
+    m_clock->start();
+}
+
+void MainWindow::setPanelText(const QString &key, const QString &text)
+{
+    if (QLabel *panel = panelOf(statusBar(), key); panel && panel->text() != text)
+        panel->setText(text);
+}
+
+QString MainWindow::panelText(const QString &key) const
+{
+    const QLabel *panel = panelOf(statusBar(), key);
+    return panel ? panel->text() : QString();
+}
+
+bool MainWindow::statusMessageShowing() const
+{
+    return !statusBar()->currentMessage().isEmpty();
+}
+
+void MainWindow::ShowStatusMessage(const QString &text)
+{
+    const QString message = text + u' ';
+    if (statusBar()->currentMessage() == message)
+        return;
+    m_statusOff->stop();
+    statusBar()->showMessage(message);
+    statusBar()->repaint();
+}
+
+void MainWindow::ReleaseStatusMessage()
+{
+    m_statusOff->start();
+}
+
+void MainWindow::statusOffTick()
+{
+    statusBar()->clearMessage();
+    m_statusOff->stop();
+    if (!m_documents.isEmpty()) {
+        UpdateDocSizePanel();
+        UpdateDocPathPanel();
+    }
+}
+
+void MainWindow::RestartAppUpdate()
+{
+    m_appUpdate->start(); // start() restarts a running timer
+}
+
+void MainWindow::appUpdateTick()
+{
+    m_appUpdate->stop();
+    UpdatePasteTool();
+    UpdateSelectionTools();
+    DocumentWindow *doc = activeDocument();
+    if (doc && doc->textBox()->textLength() == 0)
+        UpdateTextTools();
+    UpdateDocSizePanel();
+}
+
+void MainWindow::UpdateDocPathPanel()
+{
+    const DocumentWindow *doc = activeDocument();
+    QString text;
+    if (doc) {
+        const QString path = doc->FullPath();
+        text = QStringLiteral("    ") + (HasDrive(path) ? path : QStringLiteral("new document"));
+    }
+    setPanelText(QStringLiteral("DocPath"), text);
+}
+
+void MainWindow::UpdateDocSizePanel()
+{
+    const DocumentWindow *doc = activeDocument();
+    setPanelText(QStringLiteral("DocSize"), doc ? sizePanelText(doc->textBox()->textLength()) : QString());
+}
+
+void MainWindow::UpdateDocCountPanel()
+{
+    setPanelText(QStringLiteral("DocCount"), QStringLiteral("Open: ") + QString::number(m_documents.size()));
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && watched->parent() == statusBar()) {
+        if (watched->objectName() == QLatin1String("Time")) {
+            if (!launcher().startProgram(QStringLiteral("gnome-control-center"), {QStringLiteral("datetime")}))
+                beeper().beep();
+        } else {
+            beeper().beep();
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+DocumentWindow *MainWindow::activeDocument() const
+{
+    auto *doc = qobject_cast<DocumentWindow *>(m_area->activeSubWindow());
+    if (!doc && !m_documents.isEmpty()) {
+        // The area has no active window while the main window is inactive;
+        // the current one is still the document the user works in.
+        doc = qobject_cast<DocumentWindow *>(m_area->currentSubWindow());
+    }
+    return doc;
+}
+
+DocumentWindow *MainWindow::documentByNumber(int number) const
+{
+    for (DocumentWindow *doc : m_documents) {
+        if (doc->documentNumber() == number)
+            return doc;
+    }
+    return nullptr;
+}
+
+} // namespace tavorin
+
+namespace tavorin {
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    AppState &app = App();
+    app.AppClosing = true;
+    const QList<DocumentWindow *> documents = m_documents;
+    for (DocumentWindow *doc : documents) {
+        if (!doc->close()) {
+            app.AppClosing = false;
+            event->ignore();
+            return;
+        }
+    }
+    if (m_shutdown)
+        m_shutdown();
+    event->accept();
+}
 
 } // namespace tavorin

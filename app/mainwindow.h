@@ -1,11 +1,22 @@
 #pragma once
 
+// The main window frmMDI: the document area, the menus and tool bars, the
+// status bar with its four keyed panels, and the two timers that end
+// transient messages and refresh tool states after typing pauses.
+
+#include <QList>
 #include <QMainWindow>
+
+#include <functional>
+
+class QLabel;
+class QMdiArea;
+class QTimer;
 
 namespace tavorin {
 
-// The main window frmMDI: holds the document windows, menus, tool bars and
-// the status bar.
+class DocumentWindow;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -13,6 +24,69 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
     Q_DISABLE_COPY_MOVE(MainWindow)
+
+    // The one main window of the process, or nullptr.
+    static MainWindow *instance();
+
+    QMdiArea *documentArea() const { return m_area; }
+
+    // Documents, in the order they were created.
+    const QList<DocumentWindow *> &Documents() const { return m_documents; }
+    DocumentWindow *activeDocument() const;
+    DocumentWindow *documentByNumber(int number) const;
+
+    DocumentWindow *CreateDocumentWindow();
+    DocumentWindow *NewDocument();
+    void RefreshDocument(DocumentWindow *doc);
+    void ReplaceDocumentText(DocumentWindow *doc, const QString &text);
+    void ApplyWordWrapToAll();
+    // False when a document refused to close.
+    bool CloseAllDocuments();
+    void MinimizeAllDocuments();
+    void ActivateDocument(int n);
+    // Called by a document window as it unloads.
+    void documentUnloaded(DocumentWindow *doc);
+
+    void ShowStatusMessage(const QString &text);
+    void ReleaseStatusMessage();
+    void RestartAppUpdate();
+    void UpdateDocPathPanel();
+    void UpdateDocSizePanel();
+    void UpdateDocCountPanel();
+    // The texts the panels show now (for tests and the status bar).
+    QString panelText(const QString &key) const;
+    bool statusMessageShowing() const;
+
+    void SetDocumentToolsEnabled(bool enabled, bool keepRedraw);
+    void UpdateSelectionTools();
+    void UpdateTextTools();
+    void UpdateUndoTool();
+    void UpdatePasteTool();
+    void setToolEnabled(const QString &toolName, bool enabled);
+
+    // Runs once the main window may close, to store its state and preferences.
+    void setShutdownHandler(std::function<void()> handler) { m_shutdown = std::move(handler); }
+
+Q_SIGNALS:
+    void lastDocumentClosed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createStatusBar();
+    void createTimers();
+    void statusOffTick();
+    void appUpdateTick();
+    void setPanelText(const QString &key, const QString &text);
+
+    QMdiArea *m_area = nullptr;
+    QList<DocumentWindow *> m_documents;
+    QTimer *m_statusOff = nullptr;
+    QTimer *m_appUpdate = nullptr;
+    QTimer *m_clock = nullptr;
+    std::function<void()> m_shutdown;
 };
 
 } // namespace tavorin
