@@ -1,14 +1,18 @@
 // The data and snippet files shipped in SystemFiles/ beside the programs.
 
+#include "settings/files.h"
+#include "settings/inifile.h"
+#include "tests/support/scripteddialogs.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QMap>
 #include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
 
+using namespace tavorin;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -36,36 +40,6 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A private-profile reading: sections and keys without regard to case, the
-// value after the first "=" with blanks (spaces only) cut at both ends.
-using IniSections = QMap<QString, QMap<QString, QString>>;
-
-QString cutBlanks(QString text)
-{
-    while (text.startsWith(u' '))
-        text.remove(0, 1);
-    while (text.endsWith(u' '))
-        text.chop(1);
-    return text;
-}
-
-IniSections readIni(const QByteArray &content)
-{
-    IniSections sections;
-    QString section;
-    for (const QString &line : QString::fromUtf8(content).split(u'\n')) {
-        const QString blanked = cutBlanks(line);
-        if (blanked.startsWith(u'[') && blanked.endsWith(u']')) {
-            section = blanked.mid(1, blanked.size() - 2).toLower();
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (equals > 0 && !blanked.startsWith(u';'))
-            sections[section][cutBlanks(line.left(equals)).toLower()] = cutBlanks(line.mid(equals + 1));
-    }
-    return sections;
 }
 
 // Start and end tags of one element, in order and never nested.
@@ -102,19 +76,19 @@ class DataFilesTest : public QObject {
 private Q_SLOTS:
     void snippets_data()
     {
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("file"); // as the insert commands name it
         QTest::addColumn<QString>("element");
         QTest::addColumn<QString>("banner");
         QTest::addColumn<bool>("takesValue"); // its first "" is where the value goes
 
         // The commands that insert a snippet and the files they read.
-        QTest::newRow("Screen Fade JavaScript") << "JScript/screenfade.js" << "SCRIPT" << "Screen Fade Script" << false;
-        QTest::newRow("Status Bar Clock JavaScript") << "JScript/statusbarclock.js" << "SCRIPT" << "Status Bar Clock Script" << false;
-        QTest::newRow("System Info JavaScript") << "JScript/systeminfo.js" << "SCRIPT" << "System Info Script" << false;
-        QTest::newRow("Date & Time JavaScript") << "JScript/timeanddate.js" << "SCRIPT" << "Date & Time Script" << false;
-        QTest::newRow("Scrolling Message JavaScript") << "JScript/ScrollMessage.js" << "SCRIPT" << "Scrolling Message Script" << true;
-        QTest::newRow("Dialog Message JavaScript") << "JScript/DialogMessage.js" << "SCRIPT" << "Dialog Message Script" << true;
-        QTest::newRow("E-Mail Form") << "Forms/EMailForm.txt" << "FORM" << "E-Mail Form" << true;
+        QTest::newRow("Screen Fade JavaScript") << "JScript\\screenfade.js" << "SCRIPT" << "Screen Fade Script" << false;
+        QTest::newRow("Status Bar Clock JavaScript") << "JScript\\statusbarclock.js" << "SCRIPT" << "Status Bar Clock Script" << false;
+        QTest::newRow("System Info JavaScript") << "JScript\\systeminfo.js" << "SCRIPT" << "System Info Script" << false;
+        QTest::newRow("Date & Time JavaScript") << "JScript\\timeanddate.js" << "SCRIPT" << "Date & Time Script" << false;
+        QTest::newRow("Scrolling Message JavaScript") << "JScript\\ScrollMessage.js" << "SCRIPT" << "Scrolling Message Script" << true;
+        QTest::newRow("Dialog Message JavaScript") << "JScript\\DialogMessage.js" << "SCRIPT" << "Dialog Message Script" << true;
+        QTest::newRow("E-Mail Form") << "Forms\\EMailForm.txt" << "FORM" << "E-Mail Form" << true;
     }
     void snippets()
     {
@@ -123,11 +97,17 @@ private Q_SLOTS:
         QFETCH(QString, banner);
         QFETCH(bool, takesValue);
 
-        const QString path = findCaseBlind(file);
+        const QString path = findCaseBlind(QString(file).replace(u'\\', u'/'));
         QVERIFY2(!path.isEmpty(), qPrintable(file + u" is missing"_s));
         const QByteArray bytes = readAll(path);
         QVERIFY(!bytes.isEmpty());
         const QString text = QString::fromUtf8(bytes);
+
+        // The program's snippet reader finds it by the same name and inserts
+        // it as it stands.
+        testing::ScriptedFacades facades;
+        QCOMPARE(ReadSystemFile(file, QString()), text);
+        QVERIFY(facades.dialogs.messages().isEmpty());
 
         // Inserted into the document as it stands, so its line breaks must
         // already be the document's.
@@ -168,40 +148,42 @@ private Q_SLOTS:
         }
     }
 
+    // Both lists are read the way the program reads them.
     void referenceGuides()
     {
-        const QByteArray bytes = readAll(findCaseBlind(u"Data/Guides.dat"_s));
-        QVERIFY(!bytes.isEmpty());
-        const IniSections ini = readIni(bytes);
+        const QString file = findCaseBlind(u"Data/Guides.dat"_s);
+        QVERIFY(!file.isEmpty());
         for (int i = 1; i <= 3; ++i) {
             const QString key = QString::number(i);
-            const QString name = ini.value(u"guide names"_s).value(key);
-            const QString location = ini.value(u"guide locations"_s).value(key);
+            const QString name = ReadIniValue(file, u"Guide Names"_s, key, {});
             QVERIFY2(!name.isEmpty() && name.size() <= 30, qPrintable(key + u": "_s + name));
             QVERIFY(!name.contains(u'\r'));
-            verifyAddress(location);
+            verifyAddress(ReadIniValue(file, u"Guide Locations"_s, key, {}));
         }
     }
 
     void searchEngines()
     {
-        const QByteArray bytes = readAll(findCaseBlind(u"Data/SEngines.dat"_s));
-        QVERIFY(!bytes.isEmpty());
-        const QMap<QString, QString> engines = readIni(bytes).value(u"search engines"_s);
+        const QString file = findCaseBlind(u"Data/SEngines.dat"_s);
+        QVERIFY(!file.isEmpty());
+        const auto value = [&](const QString &key, int n) {
+            return ReadIniValue(file, u"Search Engines"_s, key + QString::number(n), {});
+        };
         int listed = 0;
-        QStringList names;
-        while (listed < 60 && !engines.value(u"name"_s + QString::number(listed + 1)).isEmpty())
+        while (listed < 60 && !value(u"Name"_s, listed + 1).isEmpty())
             ++listed;
         QVERIFY(listed >= 5);
+        QStringList names;
         for (int n = 1; n <= listed; ++n) {
-            const QString name = engines.value(u"name"_s + QString::number(n));
+            const QString name = value(u"Name"_s, n);
             QVERIFY2(name.size() <= 25 && !name.contains(u'\r'), qPrintable(name));
             QVERIFY2(!names.contains(name), qPrintable(name));
             names << name;
-            verifyAddress(engines.value(u"location"_s + QString::number(n)));
+            verifyAddress(value(u"Location"_s, n));
         }
         // Every entry of the file is reachable: none lies behind a gap.
-        QCOMPARE(engines.size(), 2 * listed);
+        for (int n = listed + 1; n <= 61; ++n)
+            QVERIFY(value(u"Name"_s, n).isEmpty() && value(u"Location"_s, n).isEmpty());
     }
 };
 
