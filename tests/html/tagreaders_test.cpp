@@ -1,0 +1,138 @@
+#include "html/tagreaders.h"
+
+#include <QTest>
+
+using namespace tavorin;
+using namespace Qt::StringLiterals;
+
+class TagReadersTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void attributeValue_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("quoted") << u"<A NAME=\"top\">"_s << u"NAME"_s << u"top"_s;
+        QTest::newRow("unquoted stops at blank") << u"<IMG SRC=pic.gif WIDTH=10>"_s << u"WIDTH"_s << u"10"_s;
+        QTest::newRow("unquoted stops at >") << u"<IMG SRC=pic.gif>"_s << u"src"_s << u"pic.gif"_s;
+        QTest::newRow("missing attribute") << u"<A HREF=\"x.htm\">"_s << u"NAME"_s << QString();
+        QTest::newRow("longer name is not the attribute") << u"<META NAMESPACE=x>"_s << u"NAME"_s << QString();
+        QTest::newRow("case-blind name") << u"<a href=\"Page.htm\">"_s << u"HREF"_s << u"Page.htm"_s;
+        QTest::newRow("blanks round =") << u"<A HREF  =  \"a b.htm\" >"_s << u"HREF"_s << u"a b.htm"_s;
+        QTest::newRow("blanks inside quotes trimmed") << u"<A TITLE=\"  hi  \">"_s << u"TITLE"_s << u"hi"_s;
+        QTest::newRow("blank value kept") << u"<A TITLE=\" \">"_s << u"TITLE"_s << u" "_s;
+        QTest::newRow("> ends a quoted value") << u"<A TITLE=\"a>b\">"_s << u"TITLE"_s << u"a"_s;
+        QTest::newRow("quote switches on midway") << u"<IMG SRC=A\"B C\">"_s << u"SRC"_s << u"AB C"_s;
+        QTest::newRow("no = after the name") << u"<HR NOSHADE WIDTH=5>"_s << u"NOSHADE"_s << QString();
+        QTest::newRow("only the first occurrence") << u"<A TITLE=\"see NAME\" NAME=x>"_s << u"NAME"_s
+                                                   << QString();
+        QTest::newRow("name at the start of the text") << u"src=a.gif b"_s << u"src"_s << u"a.gif"_s;
+        QTest::newRow("unclosed quote runs to the end") << u"<A HREF=\"x.htm   "_s << u"HREF"_s << u"x.htm"_s;
+        QTest::newRow("name with <") << u"<a name=\"first\">text"_s << u"<A NAME"_s << u"first"_s;
+        QTest::newRow("empty value") << u"<A HREF=>"_s << u"HREF"_s << QString();
+        QTest::newRow("empty text") << QString() << u"HREF"_s << QString();
+    }
+    void attributeValue()
+    {
+        QFETCH(QString, tag);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QCOMPARE(GetAttributeValue(tag, name), value);
+    }
+
+    void valuePosition_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("span");
+        QTest::newRow("quoted") << u"<A HREF=\"x.htm\">"_s << u"HREF"_s << u"\"x.htm"_s;
+        QTest::newRow("unquoted") << u"<IMG SRC=pic.gif WIDTH=10>"_s << u"SRC"_s << u"pic.gif"_s;
+        QTest::newRow("value after blanks") << u"<A HREF =  b.htm>"_s << u"href"_s << u"b.htm"_s;
+        QTest::newRow("split by a quote") << u"<IMG SRC=A\"B\">"_s << u"SRC"_s << u"A\"B"_s;
+    }
+    void valuePosition()
+    {
+        QFETCH(QString, tag);
+        QFETCH(QString, name);
+        QFETCH(QString, span);
+        const AttributeValue found = LocateAttributeValue(tag, name);
+        QCOMPARE(tag.mid(found.start, found.end - found.start), span);
+        QCOMPARE(found.value, GetAttributeValue(tag, name));
+    }
+
+    void nothingFoundHasNoPosition()
+    {
+        const AttributeValue found = LocateAttributeValue(u"<A HREF=x>"_s, u"NAME"_s);
+        QCOMPARE(found.start, -1);
+        QCOMPARE(found.end, -1);
+    }
+
+    void quotedArg_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("status message") << u"window.status='Go home';return true"_s << u"window.status"_s
+                                        << u"Go home"_s;
+        QTest::newRow("case-blind") << u"WINDOW.STATUS='x'"_s << u"window.status"_s << u"x"_s;
+        QTest::newRow("unquoted runs to the end") << u"window.status=abc"_s << u"window.status"_s << u"abc"_s;
+        QTest::newRow("text before the quote is kept") << u"window.status=a 'b' c"_s << u"window.status"_s
+                                                       << u"a b"_s;
+        QTest::newRow("missing") << u"this.src='a.gif'"_s << u"window.status"_s << QString();
+        QTest::newRow("double quotes are characters") << u"window.status='say \"hi\"'"_s << u"window.status"_s
+                                                      << u"say \"hi\""_s;
+    }
+    void quotedArg()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QCOMPARE(GetQuotedArg(text, name), value);
+    }
+
+    void linesToBreaks_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("two lines") << u"a\r\nb\r\n"_s << u"a<BR>\r\nb<BR>\r\n"_s;
+        QTest::newRow("blank line") << u"a\r\n\r\nb"_s << u"a<BR>\r\n<BR>\r\nb"_s;
+        QTest::newRow("lone breaks stay") << u"a\nb\rc"_s << u"a\nb\rc"_s;
+        QTest::newRow("no break") << u"abc"_s << u"abc"_s;
+    }
+    void linesToBreaks()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, result);
+        QCOMPARE(LinesToBreaks(text), result);
+    }
+
+    void anchors_data()
+    {
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<bool>("isAnchor");
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("anchor");
+        QTest::newRow("page with anchor") << u"page.htm#Part2"_s << false << u"page.htm"_s << u"#Part2"_s;
+        QTest::newRow("anchor only") << u"#top"_s << true << QString() << u"#top"_s;
+        QTest::newRow("no anchor") << u"a.htm"_s << false << u"a.htm"_s << QString();
+        QTest::newRow("second # stays in the anchor") << u"a#b#c"_s << false << u"a"_s << u"#b#c"_s;
+        QTest::newRow("blank before #") << u" #x"_s << false << u" "_s << u"#x"_s;
+        QTest::newRow("empty") << QString() << false << QString() << QString();
+    }
+    void anchors()
+    {
+        QFETCH(QString, location);
+        QFETCH(bool, isAnchor);
+        QFETCH(QString, base);
+        QFETCH(QString, anchor);
+        QCOMPARE(IsAnchorRef(location), isAnchor);
+        QString gotAnchor = u"stale"_s;
+        QCOMPARE(SplitAnchor(location, &gotAnchor), base);
+        QCOMPARE(gotAnchor, anchor);
+    }
+};
+
+QTEST_GUILESS_MAIN(TagReadersTest)
+#include "tagreaders_test.moc"
