@@ -27,10 +27,11 @@ void UpdateRecentList(const QString &list, const QString &prefix, const QString 
         return;
     const QString section = QStringLiteral("Recent Lists\\") + list;
 
-    // The last entry is not read: it is the one that drops off the end.
+    // The last place is read too: in a full list it drops off the end anyway,
+    // but below a gap it may be the only copy of a file.
     QStringList stored;
     int found = 0;
-    for (int i = 1; i < capacity; ++i) {
+    for (int i = 1; i <= capacity; ++i) {
         const QString entry = ReadSetting(section, EntryName(prefix, i));
         if (EqualNoCase(entry, item))
             found = i;
@@ -49,15 +50,18 @@ void UpdateRecentList(const QString &list, const QString &prefix, const QString 
     }
     while (order.size() > capacity)
         order.removeLast();
-    for (int i = 1; i <= order.size(); ++i)
-        WriteSetting(section, EntryName(prefix, i), order[i - 1]);
 
-    // Entries left below the closed-up list would show again later as
+    // One write for the whole list. Places below it that still hold an entry
+    // (left behind by a gap) are emptied, or they would show again later as
     // duplicates; an empty value is the same as no value.
-    for (int i = int(order.size()) + 1; i <= capacity; ++i) {
-        if (!ReadSetting(section, EntryName(prefix, i)).isEmpty())
-            WriteSetting(section, EntryName(prefix, i), QString());
+    QList<NamedValue> values;
+    for (int i = 1; i <= capacity; ++i) {
+        if (i <= order.size())
+            values.append({EntryName(prefix, i), order[i - 1]});
+        else if (!stored[i - 1].isEmpty())
+            values.append({EntryName(prefix, i), QString()});
     }
+    WriteSettings(section, values);
 }
 
 void AddRecentFile(const QString &path)
