@@ -15,6 +15,8 @@ namespace tavorin {
 struct LocationEntry {
     QString name;
     QString location;
+
+    friend bool operator==(const LocationEntry &, const LocationEntry &) = default;
 };
 
 struct Preferences {
@@ -71,6 +73,8 @@ struct Preferences {
 
     // "Reference": entries 1 to 6 are the user's reference guides; 0 is unused.
     std::array<LocationEntry, 7> Guides;
+
+    friend bool operator==(const Preferences &, const Preferences &) = default;
 };
 
 // The one record of the running program.
