@@ -195,7 +195,7 @@ void AddInsertTools(LayoutBuilder &b)
     b.tool(u"mnuInsertJavaScript"_s, u"JavaScript"_s, u"&JavaScript"_s, u"Inserts a JavaScript outline or snippet"_s,
            u"mnuJavaScript"_s);
     b.tool(u"mnuInsertMeta"_s, u"Meta"_s, u"Met&a"_s, u"Inserts information about the page"_s, u"mnuMeta"_s);
-    b.tool(u"mnuInsertPreForm"_s, u"Pre-Defined"_s, u"P&re-Defined..."_s, u"Inserts a ready-made form or links"_s,
+    b.tool(u"mnuInsertPreForm"_s, u"P&re-Defined..."_s, u"P&re-Defined..."_s, u"Inserts a ready-made form or links"_s,
            u"mnuPredefined"_s);
     b.tool(u"mnuInsertSpecialChar"_s, u"Special Character"_s, u"Spe&cial Character"_s,
            u"Inserts a character that HTML writes as an entity"_s, u"mnuSpecialChar"_s);
