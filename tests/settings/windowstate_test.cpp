@@ -1,19 +1,14 @@
-#include "settings/settingsstore.h"
 #include "settings/windowstate.h"
-#include "tests/support/testenvironment.h"
 
 #include <QTest>
 
 using namespace tavorin;
-using namespace tavorin::testing;
 
 namespace {
 
 // A 1024 x 768 screen at 96 dots per inch, in twips.
 constexpr int ScreenWidth = 15360;
 constexpr int ScreenHeight = 11520;
-
-const QString Section = QStringLiteral("Application State");
 
 } // namespace
 
@@ -78,36 +73,6 @@ private Q_SLOTS:
         QFETCH(int, twips);
         QCOMPARE(PixelsToTwips(pixels, dpi), twips);
         QCOMPARE(TwipsToPixels(twips, dpi), pixels);
-    }
-
-    void writingFollowsTheWindowState_data()
-    {
-        QTest::addColumn<int>("state");
-        QTest::addColumn<QStringList>("written"); // AppTop, AppLeft, AppWidth, AppHeight, AppState
-        QTest::newRow("normal writes everything")
-            << 0 << QStringList{"150", "300", "4500", "3000", "0"};
-        QTest::newRow("maximized writes only the state")
-            << 2 << QStringList{"1", "2", "3", "4", "2"};
-        QTest::newRow("minimized writes nothing") << 1 << QStringList{"1", "2", "3", "4", "9"};
-    }
-    void writingFollowsTheWindowState()
-    {
-        QFETCH(int, state);
-        QFETCH(QStringList, written);
-        TestEnvironment environment;
-        const QStringList names{"AppTop", "AppLeft", "AppWidth", "AppHeight", "AppState"};
-        const QStringList before{"1", "2", "3", "4", "9"};
-        for (int i = 0; i < names.size(); ++i)
-            WriteSetting(Section, names[i], before[i]);
-
-        WriteAppState(AppPlacement{150, 300, 4500, 3000, AppWindowState(state)});
-
-        QStringList actual;
-        for (const QString &name : names)
-            actual.append(ReadSetting(Section, name));
-        QCOMPARE(actual, written);
-        const StoredAppState stored = ReadStoredAppState();
-        QCOMPARE(QStringList({stored.top, stored.left, stored.width, stored.height, stored.state}), written);
     }
 };
 
