@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
 #include <unistd.h>
 
 using namespace tavorin;
@@ -175,6 +174,19 @@ private Q_SLOTS:
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
+    void savingThroughALinkKeepsTheLink()
+    {
+        QTemporaryDir dir;
+        const QString real = dir.filePath(u"real.htm"_s);
+        const QString link = dir.filePath(u"link.htm"_s);
+        writeBytes(real, "old");
+        QVERIFY(QFile::link(real, link));
+        ScriptedFacades facades;
+        QVERIFY(WriteTextFile(u"new"_s, link));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readBytes(real), QByteArray("new"));
+    }
+
     // A save that cannot be completed reports why and leaves the file that
     // was there exactly as it was, and leaves no temporary file behind.
     void failedSaveKeepsTheOldFile_data()
@@ -254,29 +266,6 @@ private Q_SLOTS:
     void devicesAreNotRead()
     {
         QCOMPARE(ReadTextFile(u"/dev/zero"_s).error, 75);
-    }
-
-    void errnoMapping_data()
-    {
-        QTest::addColumn<int>("errnum");
-        QTest::addColumn<int>("error");
-        QTest::newRow("ENOENT") << ENOENT << 53;
-        QTest::newRow("ENOTDIR") << ENOTDIR << 76;
-        QTest::newRow("EACCES") << EACCES << 70;
-        QTest::newRow("EROFS") << EROFS << 70;
-        QTest::newRow("ENOSPC") << ENOSPC << 61;
-        QTest::newRow("EDQUOT") << EDQUOT << 61;
-        QTest::newRow("ETXTBSY") << ETXTBSY << 55;
-        QTest::newRow("ENOMEDIUM") << ENOMEDIUM << 71;
-        QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << 52;
-        QTest::newRow("ENOMEM") << ENOMEM << 7;
-        QTest::newRow("EISDIR") << EISDIR << 75;
-    }
-    void errnoMapping()
-    {
-        QFETCH(int, errnum);
-        QFETCH(int, error);
-        QCOMPARE(FileErrorFromErrno(errnum), error);
     }
 
     void errorMessages_data()

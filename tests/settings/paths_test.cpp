@@ -70,15 +70,6 @@ private Q_SLOTS:
         QCOMPARE(QuotedFileName(path), u'"' + fileName + u'"');
     }
 
-    void slashes()
-    {
-        QCOMPARE(ToLinkSlashes(u"..\\images\\a b.gif"_s), u"../images/a b.gif"_s);
-        QCOMPARE(ToPathBackslashes(u"frames/top.htm"_s), u"frames\\top.htm"_s);
-        QCOMPARE(NativeSeparator(), u"/"_s);
-        QCOMPARE(SeparatorOf(u"C:\\x"_s), u"\\"_s);
-        QCOMPARE(SeparatorOf(u"/x"_s), u"/"_s);
-    }
-
     void relativePath_data()
     {
         QTest::addColumn<QString>("target");
