@@ -42,7 +42,8 @@ public:
     void setSelRtf(const QString &rtf);
 
     // Colours are 0x00BBGGRR, red in the low byte.
-    void setSelColour(quint32 colour); // insertion colour for typing
+    // The colour typed text takes from now on; the selection keeps its own.
+    void setSelColour(quint32 colour);
     void setBackColour(quint32 colour);
     void setWordWrap(bool wrap);
     bool canUndo() const;
@@ -53,6 +54,10 @@ public:
 
     // Prints the text from start to end (program coordinates) onto the printer.
     void printRange(QPrinter *printer, qsizetype start, qsizetype end) const;
+
+protected:
+    // Typed text takes the insertion colour, also when it replaces a selection.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     struct Private;
