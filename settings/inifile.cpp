@@ -89,8 +89,8 @@ enum class LineKind { Other, Section, Key };
 
 struct ParsedLine {
     LineKind kind = LineKind::Other;
-    QByteArrayView name;  // section or key name, without surrounding spaces
-    QByteArrayView value; // key lines: the value, without surrounding spaces
+    QByteArrayView name;   // section or key name, without surrounding spaces
+    QByteArrayView value;  // key lines: the value, without surrounding spaces
     qsizetype equals = -1; // key lines: offset of the "=" in the line
 };
 
@@ -194,8 +194,8 @@ void WriteIniValue(const QString &file, const QString &section, const QString &k
 {
     const QString sectionName = TrimSpaces(section);
     const QString keyName = TrimSpaces(key);
-    if (keyName.isEmpty() || keyName.contains(u'=') || keyName.startsWith(u'[')
-        || HasLineBreak(keyName) || sectionName.contains(u']') || HasLineBreak(sectionName))
+    if (keyName.isEmpty() || keyName.contains(u'=') || keyName.startsWith(u'[') ||
+        HasLineBreak(keyName) || sectionName.contains(u']') || HasLineBreak(sectionName))
         return;
     QString text = value;
     text.replace(u'\r', u' ').replace(u'\n', u' ');
@@ -222,7 +222,8 @@ void WriteIniValue(const QString &file, const QString &section, const QString &k
     if (place.keyLine >= 0) {
         // Keep the key as the file spells it; replace what follows the "=".
         const Line &line = lines[place.keyLine];
-        const QByteArrayView old = QByteArrayView(bytes).sliced(line.start, line.contentEnd - line.start);
+        const QByteArrayView old =
+            QByteArrayView(bytes).sliced(line.start, line.contentEnd - line.start);
         QByteArrayView keyPart = old.first(Parse(old).equals);
         while (keyPart.endsWith(' '))
             keyPart.chop(1);

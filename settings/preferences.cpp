@@ -153,7 +153,8 @@ struct ToText {
 void LoadValues(Preferences &record, std::span<const Stored> values)
 {
     for (const Stored &value : values) {
-        const QString text = ReadSetting(Text(value.section), Text(value.name), Text(value.defaultText));
+        const QString text =
+            ReadSetting(Text(value.section), Text(value.name), Text(value.defaultText));
         std::visit(Assign{record, text}, value.field);
     }
 }
@@ -171,7 +172,8 @@ void LoadEntries(std::array<LocationEntry, N> &entries, const QString &base)
 {
     for (std::size_t i = 1; i < N; ++i) {
         const QString number = QString::number(i);
-        entries[i].name = ReadSetting(base + QStringLiteral("\\Name"), number).left(MaxEntryNameLength);
+        entries[i].name =
+            ReadSetting(base + QStringLiteral("\\Name"), number).left(MaxEntryNameLength);
         entries[i].location = ReadSetting(base + QStringLiteral("\\Location"), number);
     }
 }
@@ -188,8 +190,8 @@ void SaveEntries(SaveBatch &batch, const std::array<LocationEntry, N> &entries, 
 
 void CheckLoadedValues(Preferences &record)
 {
-    if (record.ActiveBrowser < 0 || record.ActiveBrowser >= BrowserCount
-        || record.Browsers[std::size_t(record.ActiveBrowser)].location.isEmpty())
+    if (record.ActiveBrowser < 0 || record.ActiveBrowser >= BrowserCount ||
+        record.Browsers[std::size_t(record.ActiveBrowser)].location.isEmpty())
         record.ActiveBrowser = 0;
     if (record.ActiveTemplate < 0 || record.ActiveTemplate > 2)
         record.ActiveTemplate = 0;
@@ -229,8 +231,9 @@ void LoadPreferences()
     const QString browsers = QStringLiteral("Browsers");
     LoadEntries(record.Browsers, browsers);
     record.Browsers[0] = {QString(), QStringLiteral("DEFAULT")};
-    std::visit(Assign{record, ReadSetting(browsers, QStringLiteral("ActiveBrowser"), QStringLiteral("0"))},
-               Field(&Preferences::ActiveBrowser));
+    std::visit(
+        Assign{record, ReadSetting(browsers, QStringLiteral("ActiveBrowser"), QStringLiteral("0"))},
+        Field(&Preferences::ActiveBrowser));
 
     LoadValues(record, TemplateValues);
     LoadEntries(record.Guides, QStringLiteral("Reference"));
