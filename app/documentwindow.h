@@ -4,7 +4,11 @@
 // area holding the text box rtfPageText. Text enters it coloured through
 // DocText (whole text) and DocSelText (the selection).
 
+#include "settings/files.h"
+
 #include <QMdiSubWindow>
+
+#include <optional>
 
 namespace tavorin {
 
@@ -40,9 +44,10 @@ public:
     QString RtfTemplate() const { return m_rtfTemplate; }
     // Colouring applies when the path names an HTML document and Highlighting is on.
     bool colouringOn() const;
-    // The encoding the file was read in; saving writes the same.
-    QString encoding() const { return m_encoding; }
-    void setEncoding(const QString &encoding) { m_encoding = encoding; }
+    // The encoding the file was read in, which saving keeps; none for a
+    // document that never came from a file.
+    std::optional<TextEncoding> encoding() const { return m_encoding; }
+    void setEncoding(TextEncoding encoding) { m_encoding = encoding; }
 
     // Asks to save a dirty document. False when the closing must stop.
     bool queryClose();
@@ -67,7 +72,7 @@ private:
     QString m_fullPath;
     bool m_dirty = false;
     QString m_rtfTemplate;
-    QString m_encoding;
+    std::optional<TextEncoding> m_encoding;
     bool m_closeConfirmed = false;
 };
 

@@ -1,13 +1,16 @@
 #include "app/mainwindow.h"
 
+#include "app/activebar.h"
 #include "app/appstate.h"
 #include "app/documentwindow.h"
 #include "app/facades.h"
 #include "app/richtextbox.h"
 #include "app/statusmessages.h"
+#include "app/toolmodel.h"
 #include "settings/paths.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLocale>
@@ -52,8 +55,10 @@ MainWindow::MainWindow(QWidget *parent)
         UpdateDocCountPanel();
         UpdateDocSizePanel();
     });
+    createMenus();
     createStatusBar();
     createTimers();
+    setAcceptDrops(true);
 
     StatusSinks sinks;
     sinks.show = [this](const QString &text) { ShowStatusMessage(text); };
@@ -73,6 +78,18 @@ MainWindow::~MainWindow()
 MainWindow *MainWindow::instance()
 {
     return s_instance;
+}
+
+void MainWindow::createMenus()
+{
+    m_tools = new ToolModel(BuiltInLayout(), this);
+    m_bar = new ActiveBar(*m_tools, this);
+    connect(m_bar, &ActiveBar::toolClicked, this, &MainWindow::OnToolClick);
+    connect(m_bar, &ActiveBar::bandOpened, this, &MainWindow::OnBandOpen);
+    connect(m_bar, &ActiveBar::toolHighlighted, this, [this](const QString &description) {
+        if (!description.isEmpty())
+            ShowStatusMessage(description);
+    });
 }
 
 void MainWindow::createStatusBar()
@@ -248,6 +265,47 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (m_shutdown)
         m_shutdown();
     event->accept();
+}
+
+} // namespace tavorin
+
+namespace tavorin {
+
+void MainWindow::setToolEnabled(const QString &toolName, bool enabled)
+{
+    m_tools->SetEnabled(toolName, enabled);
+}
+
+void MainWindow::SetDocumentToolsEnabled(bool enabled, bool keepRedraw)
+{
+    if (!keepRedraw)
+        setUpdatesEnabled(false);
+    tavorin::SetDocumentToolsEnabled(*m_tools, enabled);
+    if (!keepRedraw)
+        setUpdatesEnabled(true);
+}
+
+void MainWindow::UpdateSelectionTools()
+{
+    const DocumentWindow *doc = activeDocument();
+    tavorin::UpdateSelectionTools(*m_tools, doc && doc->textBox()->selLength() > 0);
+}
+
+void MainWindow::UpdateTextTools()
+{
+    const DocumentWindow *doc = activeDocument();
+    tavorin::UpdateTextTools(*m_tools, doc && doc->textBox()->textLength() > 0);
+}
+
+void MainWindow::UpdateUndoTool()
+{
+    const DocumentWindow *doc = activeDocument();
+    tavorin::UpdateUndoTool(*m_tools, doc && doc->textBox()->canUndo());
+}
+
+void MainWindow::UpdatePasteTool()
+{
+    tavorin::UpdatePasteTool(*m_tools, !QGuiApplication::clipboard()->text().isEmpty());
 }
 
 } // namespace tavorin

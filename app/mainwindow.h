@@ -15,7 +15,9 @@ class QTimer;
 
 namespace tavorin {
 
+class ActiveBar;
 class DocumentWindow;
+class ToolModel;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -64,6 +66,14 @@ public:
     void UpdatePasteTool();
     void setToolEnabled(const QString &toolName, bool enabled);
 
+    ToolModel &tools() const { return *m_tools; }
+    ActiveBar &activeBar() const { return *m_bar; }
+    // The dispatcher: what a click on a tool does.
+    void OnToolClick(const QString &toolKey);
+    // Refreshes a menu's tools just before it opens.
+    void OnBandOpen(const QString &bandName);
+    void BuildWindowList();
+
     // Runs once the main window may close, to store its state and preferences.
     void setShutdownHandler(std::function<void()> handler) { m_shutdown = std::move(handler); }
 
@@ -72,16 +82,23 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createStatusBar();
+    void createMenus();
+    void runByCommandText(const QString &commandText);
+    void RunLowerCasePaths(DocumentWindow *doc);
     void createTimers();
     void statusOffTick();
     void appUpdateTick();
     void setPanelText(const QString &key, const QString &text);
 
     QMdiArea *m_area = nullptr;
+    ToolModel *m_tools = nullptr;
+    ActiveBar *m_bar = nullptr;
     QList<DocumentWindow *> m_documents;
     QTimer *m_statusOff = nullptr;
     QTimer *m_appUpdate = nullptr;
