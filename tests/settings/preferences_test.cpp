@@ -321,11 +321,6 @@ private Q_SLOTS:
         const Preferences &p = Prefs();
         QCOMPARE((QStringList{p.UserName, p.UserEmailAddress, p.UserHomePage, p.UserCompanyName}), expected);
     }
-
-    void loginNameIsKnown()
-    {
-        QVERIFY(!LoggedOnUserName().isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(PreferencesTest)

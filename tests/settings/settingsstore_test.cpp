@@ -172,44 +172,6 @@ private Q_SLOTS:
         QCOMPARE(ReadSettingBool(s, u"Literal"_s, true), true);
     }
 
-    void conversions_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("flag");   // -1: does not convert
-        QTest::addColumn<qint64>("whole");
-        QTest::addColumn<bool>("wholeConverts");
-        QTest::newRow("True") << "True" << 1 << qint64(0) << false;
-        QTest::newRow("false lower case") << "false" << 0 << qint64(0) << false;
-        QTest::newRow("TRUE with spaces") << " TRUE " << 1 << qint64(0) << false;
-        QTest::newRow("one") << "1" << 1 << qint64(1) << true;
-        QTest::newRow("zero") << "0" << 0 << qint64(0) << true;
-        QTest::newRow("minus one") << "-1" << 1 << qint64(-1) << true;
-        QTest::newRow("plus sign") << "+12" << 1 << qint64(12) << true;
-        QTest::newRow("spaces") << " 16721960 " << 1 << qint64(16721960) << true;
-        QTest::newRow("fraction") << "2.5" << 1 << qint64(0) << false;
-        QTest::newRow("trailing letters") << "12ab" << -1 << qint64(0) << false;
-        QTest::newRow("word") << "yes" << -1 << qint64(0) << false;
-        QTest::newRow("colour word") << "white" << -1 << qint64(0) << false;
-        QTest::newRow("empty") << "" << -1 << qint64(0) << false;
-        QTest::newRow("not a number") << "nan" << -1 << qint64(0) << false;
-        QTest::newRow("sign alone") << "-" << -1 << qint64(0) << false;
-    }
-    void conversions()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, flag);
-        QFETCH(qint64, whole);
-        QFETCH(bool, wholeConverts);
-        const std::optional<bool> asFlag = SettingToBool(text);
-        QCOMPARE(asFlag.has_value(), flag >= 0);
-        if (asFlag)
-            QCOMPARE(*asFlag, flag == 1);
-        const std::optional<qint64> asWhole = SettingToWholeNumber(text);
-        QCOMPARE(asWhole.has_value(), wholeConverts);
-        if (asWhole)
-            QCOMPARE(*asWhole, whole);
-    }
-
     void damagedFileReadsAsAbsentAndCanBeWritten()
     {
         TestEnvironment env;
