@@ -124,8 +124,10 @@ bool ActiveBar::eventFilter(QObject *watched, QEvent *event)
 void ActiveBar::clearAll()
 {
     for (const QList<QAction *> &actions : std::as_const(m_bandActions)) {
-        for (QAction *action : actions)
+        for (QAction *action : actions) {
+            action->setParent(nullptr);
             action->deleteLater();
+        }
     }
     m_bandActions.clear();
     for (QToolBar *bar : std::as_const(m_toolBarOrder)) {
@@ -219,7 +221,9 @@ void ActiveBar::buildBand(const QString &bandName)
     for (QAction *action : old) {
         container->removeAction(action);
         // A band may change while one of its own actions is still reporting
-        // its click, so the old actions go once control returns to the loop.
+        // its click, so the old actions go once control returns to the loop;
+        // until then they belong to no window, so no search finds them.
+        action->setParent(nullptr);
         action->deleteLater();
     }
     QList<QAction *> placed;
