@@ -3,8 +3,15 @@
 #include "app/facades.h"
 #include "app/mainwindow.h"
 #include "app/qtfacades.h"
+#include "app/splashwindow.h"
+#include "app/startup.h"
+#include "settings/environment.h"
+#include "settings/paths.h"
 
 #include <QApplication>
+#include <QDir>
+
+#include <memory>
 
 namespace tavorin {
 
@@ -12,10 +19,31 @@ int Main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
     installDesktopFacades();
 
+    // Relative file names on the command line mean the starting folder,
+    // before the program makes its own folder current.
+    const QStringList files = SplitFileList(QApplication::arguments().mid(1), QDir::currentPath());
+
+    if (IsUNC(AppPath())) {
+        MsgBox(QStringLiteral("The current path of Tavorin is in UNC format. Sorry, but UNC paths are not "
+                              "supported by this application.\r\nTo run Tavorin over a network you must do it "
+                              "via a mapped network drive. Click OK to terminate."),
+               MessageButtons::Ok, MessageIcon::Critical, QStringLiteral("File Error"));
+        return 1;
+    }
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto splash = std::make_unique<SplashWindow>();
+    splash->show();
+    QApplication::processEvents();
+    RestoreAppFolder();
+
     MainWindow window;
-    window.show();
+    splash.reset();
+    StartApplication(window, files);
+    QApplication::restoreOverrideCursor();
     return QApplication::exec();
 }
 
