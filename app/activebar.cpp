@@ -88,14 +88,7 @@ QToolBar *ActiveBar::toolBar(const QString &bandName) const
 
 QList<QAction *> ActiveBar::actionsOf(const QString &toolKey) const
 {
-    QList<QAction *> found;
-    for (const QList<QAction *> &actions : m_bandActions) {
-        for (QAction *action : actions) {
-            if (action->property(ToolKeyProperty).toString() == toolKey)
-                found.append(action);
-        }
-    }
-    return found;
+    return m_toolActions.value(toolKey);
 }
 
 QList<QAction *> ActiveBar::actionsOfBand(const QString &bandName) const
@@ -130,6 +123,7 @@ void ActiveBar::clearAll()
         }
     }
     m_bandActions.clear();
+    m_toolActions.clear();
     for (QToolBar *bar : std::as_const(m_toolBarOrder)) {
         m_window->removeToolBar(bar);
         bar->deleteLater();
@@ -219,6 +213,13 @@ void ActiveBar::buildBand(const QString &bandName)
         return;
     const QList<QAction *> old = m_bandActions.take(bandName);
     for (QAction *action : old) {
+        if (!action->isSeparator()) {
+            const QString key = action->property(ToolKeyProperty).toString();
+            QList<QAction *> &same = m_toolActions[key];
+            same.removeOne(action);
+            if (same.isEmpty())
+                m_toolActions.remove(key);
+        }
         container->removeAction(action);
         // A band may change while one of its own actions is still reporting
         // its click, so the old actions go once control returns to the loop;
@@ -238,6 +239,7 @@ void ActiveBar::buildBand(const QString &bandName)
         QAction *action = makeAction(*tool, container);
         container->addAction(action);
         placed.append(action);
+        m_toolActions[tool->key].append(action);
         if (bar) {
             if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(action))) {
                 button->installEventFilter(this);

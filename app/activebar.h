@@ -83,7 +83,8 @@ private:
     QHash<QString, QMenu *> m_menus;
     QHash<QString, QToolBar *> m_toolBars;
     QList<QToolBar *> m_toolBarOrder;
-    QHash<QString, QList<QAction *>> m_bandActions;
+    QHash<QString, QList<QAction *>> m_bandActions; // by band, separators included
+    QHash<QString, QList<QAction *>> m_toolActions; // by tool key
     bool m_toolTipsShown = true;
 };
 
