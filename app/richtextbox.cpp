@@ -270,6 +270,7 @@ void RichTextBox::keyPressEvent(QKeyEvent *event)
 {
     const QString typed = event->text();
     const bool inserts = d->insertColour && !isReadOnly() && !typed.isEmpty()
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         && (typed.front().isPrint() || typed.front() == u'\t');
     if (!inserts) {
         QPlainTextEdit::keyPressEvent(event);

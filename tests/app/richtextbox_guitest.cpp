@@ -1,6 +1,8 @@
 #include "app/colouring.h"
 #include "app/richtextbox.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPrinter>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -288,6 +290,17 @@ private Q_SLOTS:
         box.setSelColour(SmartColour);
         QCOMPARE(ColourAt(box, 0), TagColour);
         QVERIFY(!box.canUndo());
+    }
+
+    void pastedLineBreaksCountOnce()
+    {
+        RichTextBox box;
+        box.setText(u"ad"_s);
+        box.setSelStart(1);
+        QGuiApplication::clipboard()->setText(u"b\r\nc"_s);
+        box.paste();
+        QCOMPARE(box.text(), u"ab\r\ncd"_s);
+        QCOMPARE(box.selStart(), 5);
     }
 
     void backColourAndWrap()
