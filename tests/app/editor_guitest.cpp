@@ -1,0 +1,388 @@
+// The editor as a user meets it: start-up with an empty settings folder,
+// typing, saving, closing, reopening from the recent files, quitting and
+// starting again.
+
+#include "app/appstate.h"
+#include "app/documentwindow.h"
+#include "app/fileoperations.h"
+#include "app/mainwindow.h"
+#include "app/richtextbox.h"
+#include "app/startup.h"
+#include "app/toolmodel.h"
+#include "settings/environment.h"
+#include "settings/preferences.h"
+#include "settings/recentlist.h"
+#include "settings/settingsstore.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testenvironment.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <memory>
+
+using namespace tavorin;
+using namespace tavorin::testing;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The colour (0x00BBGGRR) the text box shows at a position of its Qt document.
+quint32 colourAt(RichTextBox *box, int qtPosition)
+{
+    const QTextBlock block = box->document()->findBlock(qtPosition);
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (fragment.contains(qtPosition)) {
+            const QColor colour = fragment.charFormat().foreground().color();
+            return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
+        }
+    }
+    return 0xFFFFFFFF;
+}
+
+} // namespace
+
+class EditorTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<ScriptedFacades> m_facades;
+    std::unique_ptr<MainWindow> m_window;
+
+    void start(const QStringList &files = {})
+    {
+        App() = AppState{};
+        Prefs() = Preferences{};
+        m_window = std::make_unique<MainWindow>();
+        StartApplication(*m_window, files);
+    }
+    DocumentWindow *active() const { return m_window->activeDocument(); }
+    QString file(const QString &name) const { return m_env->root() + u'/' + name; }
+    void quit()
+    {
+        m_window->close();
+        m_window.reset();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        m_env->writeFile(QStringLiteral("app/.keep"), {});
+        SetAppPathForTesting(m_env->root() + QStringLiteral("/app/"));
+        m_facades = std::make_unique<ScriptedFacades>();
+    }
+    void cleanup()
+    {
+        if (m_window) {
+            // Nothing may be asked while tidying up.
+            for (DocumentWindow *doc : m_window->Documents())
+                doc->setDirty(false);
+            m_window->close();
+            m_window.reset();
+        }
+        QVERIFY2(m_facades->dialogs.problems().isEmpty(),
+                 qPrintable(m_facades->dialogs.problems().join(u'\n')));
+        m_facades.reset();
+        SetAppPathForTesting({});
+        m_env.reset();
+    }
+
+    void firstStartShowsOneUntitledSkeleton()
+    {
+        start();
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tavorin"));
+        QCOMPARE(m_window->Documents().size(), 1);
+        DocumentWindow *doc = active();
+        QVERIFY(doc);
+        QCOMPARE(doc->caption(), QStringLiteral("Untitled1"));
+        QCOMPARE(doc->FullPath(), QStringLiteral("Untitled1"));
+        QVERIFY(!doc->Dirty());
+        QVERIFY(App().StartupDocOpen);
+        const QString text = doc->textBox()->text();
+        QVERIFY(text.startsWith(QStringLiteral("<HTML>\r\n")));
+        QVERIFY(text.contains(QStringLiteral("<TITLE>An Untitled Web Page</TITLE>")));
+        QCOMPARE(doc->textBox()->selText(), QStringLiteral("Your main content starts here"));
+        QCOMPARE(m_window->panelText(QStringLiteral("DocCount")), QStringLiteral("Open: 1"));
+        QCOMPARE(m_window->panelText(QStringLiteral("DocPath")), QStringLiteral("    new document"));
+        QVERIFY(m_window->panelText(QStringLiteral("DocSize")).startsWith(QStringLiteral(" Size: 0.")));
+        QVERIFY(!m_window->panelText(QStringLiteral("Time")).isEmpty());
+        // The menu bar carries the seven menus in order.
+        QStringList menus;
+        for (QAction *action : m_window->menuBar()->actions())
+            menus.append(action->objectName());
+        QCOMPARE(menus, (QStringList{u"mnuMainFile"_qs, u"mnuMainEdit"_qs, u"mnuMainInsert"_qs,
+                                     u"mnuMainFormat"_qs, u"mnuMainOptions"_qs, u"mnuMainWindow"_qs,
+                                     u"mnuMainHelp"_qs}));
+        QVERIFY(m_window->tools().IsEnabled(QStringLiteral("mnuFileSave")));
+    }
+
+    void skeletonIsColoured()
+    {
+        start();
+        RichTextBox *box = active()->textBox();
+        QCOMPARE(colourAt(box, 1), Prefs().TagColour);        // inside "<HTML>"
+        const int body = box->document()->find(QStringLiteral("Your main")).selectionStart();
+        QCOMPARE(colourAt(box, body + 1), Prefs().TextColour);
+    }
+
+    void typingMarksModifiedOnce()
+    {
+        start();
+        DocumentWindow *doc = active();
+        QTest::keyClicks(doc->textBox(), QStringLiteral("ab"));
+        QVERIFY(doc->Dirty());
+        QCOMPARE(doc->caption(), QStringLiteral("Untitled1 (Modified)"));
+        QVERIFY(!App().StartupDocOpen);
+        QVERIFY(doc->textBox()->text().contains(QStringLiteral("<BODY>\r\nab\r\n")));
+    }
+
+    void saveAsksForANameAndWritesExactlyTheText()
+    {
+        start();
+        DocumentWindow *doc = active();
+        QTest::keyClicks(doc->textBox(), QStringLiteral("Hello"));
+        const QString expected = doc->textBox()->text();
+        const QString path = file(QStringLiteral("page.htm"));
+        m_facades->dialogs.answerFiles({path});
+        Prefs().SmartUpdates = false;
+        QVERIFY(SaveDocument(doc, false));
+        QCOMPARE(readAll(path), expected.toLatin1());
+        QCOMPARE(doc->caption(), QStringLiteral("page.htm"));
+        QCOMPARE(doc->FullPath(), path);
+        QVERIFY(!doc->Dirty());
+        QCOMPARE(GetRecentFile(1), path);
+        QCOMPARE(m_window->tools().FindTool(QStringLiteral("mnuFileRecent1"))->caption, u"&1 "_qs + path);
+        // Saving again writes without asking.
+        QTest::keyClicks(doc->textBox(), QStringLiteral("!"));
+        QVERIFY(SaveDocument(doc, false));
+        QCOMPARE(m_facades->dialogs.asked().size(), 1);
+    }
+
+    void smartFieldsRefreshOnlyInTheFile()
+    {
+        start();
+        DocumentWindow *doc = active();
+        doc->DocText(QStringLiteral("<P><!-- %YEAR% -->1999<!-- %/YEAR% --></P>"));
+        const QString path = file(QStringLiteral("smart.htm"));
+        m_facades->dialogs.answerFiles({path});
+        QVERIFY(Prefs().SmartUpdates);
+        QVERIFY(SaveDocument(doc, false));
+        QVERIFY(readAll(path).contains("<!-- %YEAR% -->2026<!-- %/YEAR% -->"));
+        QVERIFY(doc->textBox()->text().contains(QStringLiteral("1999")));
+        QVERIFY(!doc->Dirty());
+    }
+
+    void closingADirtyDocumentAsks_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("cancel keeps it") << MessageAnswer::Cancel << false;
+        QTest::newRow("no closes it") << MessageAnswer::No << true;
+    }
+    void closingADirtyDocumentAsks()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, closed);
+        start();
+        DocumentWindow *doc = active();
+        QTest::keyClicks(doc->textBox(), QStringLiteral("x"));
+        const QString text = doc->textBox()->text();
+        m_facades->dialogs.answerMessage(answer);
+        doc->close();
+        const auto asked = m_facades->dialogs.messages();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0].prompt, QStringLiteral("Do you want to save changes to \"Untitled1\"?"));
+        QCOMPARE(asked[0].title, QStringLiteral("Tavorin"));
+        QCOMPARE(asked[0].icon, MessageIcon::Exclamation);
+        QCOMPARE(asked[0].buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(m_window->Documents().size(), closed ? 0 : 1);
+        if (!closed) {
+            QCOMPARE(doc->textBox()->text(), text);
+            QCOMPARE(doc->caption(), QStringLiteral("Untitled1 (Modified)"));
+        } else {
+            QCOMPARE(m_window->panelText(QStringLiteral("DocCount")), QStringLiteral("Open: 0"));
+            QVERIFY(m_window->panelText(QStringLiteral("DocPath")).isEmpty());
+            QVERIFY(!m_window->tools().IsEnabled(QStringLiteral("mnuFileSave")));
+        }
+    }
+
+    void numbersAreNeverReused()
+    {
+        start();
+        m_window->NewDocument();
+        DocumentWindow *third = m_window->NewDocument();
+        QCOMPARE(third->caption(), QStringLiteral("Untitled3"));
+        m_window->Documents()[1]->close();
+        QCOMPARE(m_window->NewDocument()->caption(), QStringLiteral("Untitled4"));
+    }
+
+    void openingAfterStartReusesTheStartupDocument()
+    {
+        const QString path = m_env->writeFile(QStringLiteral("one.htm"), "<B>one</B>\r\n");
+        start();
+        QVERIFY(OpenFile(path));
+        QCOMPARE(m_window->Documents().size(), 1);
+        QCOMPARE(active()->caption(), QStringLiteral("one.htm"));
+        QCOMPARE(active()->textBox()->text(), QStringLiteral("<B>one</B>\r\n"));
+        QCOMPARE(m_window->panelText(QStringLiteral("DocPath")), u"    "_qs + path);
+        QVERIFY(!active()->Dirty());
+    }
+
+    void openingAfterTypingAddsAWindow()
+    {
+        const QString path = m_env->writeFile(QStringLiteral("one.htm"), "one");
+        start();
+        QTest::keyClicks(active()->textBox(), QStringLiteral("x"));
+        QVERIFY(OpenFile(path));
+        QCOMPARE(m_window->Documents().size(), 2);
+    }
+
+    void commandLineStopsAtTheFirstFailure()
+    {
+        const QString good = m_env->writeFile(QStringLiteral("good.htm"), "good");
+        m_facades->dialogs.answerMessage(MessageAnswer::Ok);
+        start({file(QStringLiteral("missing.htm")), good});
+        QCOMPARE(m_facades->dialogs.messages().size(), 1);
+        QCOMPARE(m_facades->dialogs.messages()[0].title, QStringLiteral("File Error"));
+        QVERIFY(m_window->Documents().isEmpty());
+    }
+
+    void unchangedFileSavesBackIdentical_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("crlf ascii") << QByteArray("<P>a</P>\r\n<P>b</P>\r\n");
+        QTest::newRow("utf-8") << QByteArray("<P>caf\xc3\xa9 \xe2\x82\xac</P>\r\n");
+        QTest::newRow("windows-1252") << QByteArray("<P>caf\xe9 \x80 \x81</P>\r\n");
+        QTest::newRow("no final break") << QByteArray("<P>x</P>");
+        QTest::newRow("rtf specials") << QByteArray("{\\b x}\r\n");
+    }
+    void unchangedFileSavesBackIdentical()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString path = m_env->writeFile(QStringLiteral("keep.htm"), bytes);
+        start();
+        Prefs().SmartUpdates = false;
+        QVERIFY(OpenFile(path));
+        QVERIFY(SaveDocument(active(), false));
+        QCOMPARE(readAll(path), bytes);
+    }
+
+    void lineBreaksBecomeCrLf()
+    {
+        const QString path = m_env->writeFile(QStringLiteral("unix.htm"), "a\nb\rc\n");
+        start();
+        QVERIFY(OpenFile(path));
+        QCOMPARE(active()->textBox()->text(), QStringLiteral("a\r\nb\r\nc\r\n"));
+    }
+
+    void binaryAndRtfFilesOpen()
+    {
+        QByteArray binary(300000, '\0');
+        for (int i = 0; i < binary.size(); ++i)
+            binary[i] = char((i * 7919) & 0xFF);
+        const QString bin = m_env->writeFile(QStringLiteral("blob.bin"), binary);
+        const QString rtf = m_env->writeFile(QStringLiteral("letter.rtf"),
+                                             "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Dear \\b you\\b0\\par Bye}");
+        start();
+        QVERIFY(OpenFile(bin));
+        QVERIFY(active()->textBox()->textLength() > 0);
+        QVERIFY(OpenFile(rtf));
+        QCOMPARE(active()->textBox()->text(), QStringLiteral("Dear you\r\nBye"));
+    }
+
+    void failedSaveKeepsTheOldFileAndTheDocument()
+    {
+        start();
+        DocumentWindow *doc = active();
+        QTest::keyClicks(doc->textBox(), QStringLiteral("x"));
+        m_env->writeFile(QStringLiteral("notafolder"), "I am a file");
+        const QString path = file(QStringLiteral("notafolder/page.htm"));
+        m_facades->dialogs.answerFiles({path});
+        m_facades->dialogs.answerMessage(MessageAnswer::Ok);
+        QVERIFY(!SaveDocument(doc, false));
+        const auto asked = m_facades->dialogs.messages();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0].title, QStringLiteral("File Error"));
+        QVERIFY(asked[0].prompt.startsWith(u"("_qs + path + u")\r\n\r\n"_qs));
+        QVERIFY(asked[0].prompt.endsWith(QStringLiteral("Cannot save file.")));
+        QVERIFY(doc->Dirty());
+        QCOMPARE(doc->caption(), QStringLiteral("Untitled1 (Modified)"));
+        QCOMPARE(readAll(file(QStringLiteral("notafolder"))), QByteArray("I am a file"));
+    }
+
+    void sizePanelCountsKilobytes()
+    {
+        start();
+        active()->DocText(QString(2048, u'a'));
+        m_window->UpdateDocSizePanel();
+        QCOMPARE(m_window->panelText(QStringLiteral("DocSize")), QStringLiteral(" Size: 2.00K"));
+        active()->DocText(QString());
+        m_window->UpdateDocSizePanel();
+        QCOMPARE(m_window->panelText(QStringLiteral("DocSize")), QStringLiteral(" Size: 0.00K"));
+    }
+
+    void statusMessageGoesASecondAfterRelease()
+    {
+        start();
+        m_window->ShowStatusMessage(QStringLiteral("Working"));
+        QVERIFY(m_window->statusMessageShowing());
+        m_window->ReleaseStatusMessage();
+        QVERIFY(m_window->statusMessageShowing());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->statusMessageShowing(), 3000);
+    }
+
+    void quittingStoresStateForTheNextStart()
+    {
+        start();
+        Prefs().WordWrap = false;
+        Prefs().TagColour = 255;
+        quit();
+        QCOMPARE(ReadSetting(QStringLiteral("Options"), QStringLiteral("WordWrap"), QString()),
+                 QStringLiteral("False"));
+        QVERIFY(!ReadSetting(QStringLiteral("Application State"), QStringLiteral("AppState"), QString()).isEmpty());
+        start();
+        QVERIFY(!Prefs().WordWrap);
+        QCOMPARE(Prefs().TagColour, 255u);
+        QCOMPARE(colourAt(active()->textBox(), 1), 255u);
+    }
+
+    void cancelWhileQuittingKeepsTheEditor()
+    {
+        start();
+        QTest::keyClicks(active()->textBox(), QStringLiteral("x"));
+        m_facades->dialogs.answerMessage(MessageAnswer::Cancel);
+        QVERIFY(!m_window->close());
+        QVERIFY(!App().AppClosing);
+        QCOMPARE(m_window->Documents().size(), 1);
+        QVERIFY(ReadSetting(QStringLiteral("Options"), QStringLiteral("WordWrap"), QString()).isEmpty());
+    }
+
+    void recentFilesReopenColoured()
+    {
+        const QString path = m_env->writeFile(QStringLiteral("r.htm"), "<I>r</I>\r\n");
+        start();
+        QVERIFY(OpenFile(path));
+        active()->close();
+        const Tool *recent = m_window->tools().FindTool(QStringLiteral("mnuFileRecent1"));
+        QVERIFY(recent);
+        m_window->OnToolClick(recent->key);
+        QCOMPARE(m_window->Documents().size(), 1);
+        QCOMPARE(colourAt(active()->textBox(), 0), Prefs().TagColour);
+    }
+};
+
+QTEST_MAIN(EditorTest)
+#include "editor_guitest.moc"
