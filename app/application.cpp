@@ -15,6 +15,32 @@
 
 namespace tavorin {
 
+namespace {
+
+constexpr int OutOfMemoryError = 7;
+constexpr int InternalError = 51;
+
+} // namespace
+
+QString AppErrorMessage(int errorNumber, int openDocuments)
+{
+    if (errorNumber == OutOfMemoryError || errorNumber == 31001) {
+        return QStringLiteral("Sorry, not enough free memory.\r\n\r\n")
+               + (openDocuments < 2 ? QStringLiteral("Close down other applications and try again.")
+                                    : QStringLiteral("Close down other documents and/or applications and try again."));
+    }
+    return QStringLiteral("An application error has occurred. ") + QString::fromLatin1(ApplicationTitle)
+           + QStringLiteral(" will now terminate.");
+}
+
+void AppError(int errorNumber, int openDocuments)
+{
+    const bool memory = errorNumber == OutOfMemoryError || errorNumber == 31001;
+    MsgBox(AppErrorMessage(errorNumber, openDocuments), MessageButtons::Ok, MessageIcon::Critical,
+           memory ? QString() : QStringLiteral("Application Error ") + QString::number(errorNumber));
+    QApplication::restoreOverrideCursor();
+}
+
 int Main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -41,8 +67,16 @@ int Main(int argc, char *argv[])
     RestoreAppFolder();
 
     MainWindow window;
-    splash.reset();
-    StartApplication(window, files);
+    try {
+        splash.reset();
+        StartApplication(window, files);
+    } catch (const std::bad_alloc &) {
+        AppError(OutOfMemoryError, int(window.Documents().size()));
+        return 1;
+    } catch (const std::exception &) {
+        AppError(InternalError, int(window.Documents().size()));
+        return 1;
+    }
     QApplication::restoreOverrideCursor();
     return QApplication::exec();
 }
