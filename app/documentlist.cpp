@@ -59,8 +59,7 @@ void MainWindow::ReplaceDocumentText(DocumentWindow *doc, const QString &text)
     RichTextBox *box = doc->textBox();
     box->suspendDrawing();
     const qsizetype start = box->selStart();
-    box->select(0, box->textLength());
-    doc->DocSelText(text);
+    doc->replaceWholeText(text);
     box->setSelStart(start);
     box->resumeDrawing();
 }

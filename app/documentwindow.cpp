@@ -96,15 +96,32 @@ void DocumentWindow::DocText(const QString &text)
 
 void DocumentWindow::DocSelText(const QString &text)
 {
+    replaceSelection(text, true);
+}
+
+void DocumentWindow::replaceWholeText(const QString &text)
+{
+    m_text->select(0, m_text->textLength());
+    replaceSelection(text, false);
+}
+
+void DocumentWindow::replaceSelection(const QString &text, bool endOfDocumentRule)
+{
     const QString crlf = QString::fromLatin1(CrLf);
     QString piece = text;
     const qsizetype selectionEnd = m_text->selStart() + m_text->selLength();
-    if (selectionEnd >= m_text->textLength() - 1 && !piece.endsWith(crlf))
+    if (endOfDocumentRule && selectionEnd >= m_text->textLength() - 1 && !piece.endsWith(crlf))
         piece += crlf + crlf;
-    if (IsBlank(piece) || piece == crlf + crlf)
+    if (IsBlank(piece) || piece == crlf + crlf) {
         m_text->setSelText(piece);
-    else
-        m_text->setSelRtf(TextToRtf(piece, m_rtfTemplate, colouringOn()));
+        return;
+    }
+    // The text box drops the final paragraph mark of RTF it receives; a piece
+    // that ends with its own line break hands one more, so that break stays
+    // (a formatted line keeps its line break after the closing tag).
+    if (text.endsWith(crlf))
+        piece += crlf;
+    m_text->setSelRtf(TextToRtf(piece, m_rtfTemplate, colouringOn()));
 }
 
 void DocumentWindow::onTextChanged()

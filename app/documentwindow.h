@@ -32,6 +32,8 @@ public:
     void Doc_SetToPrefs();
     void DocSelText(const QString &text);
     void DocText(const QString &text);
+    // Replaces the whole text as one undoable, coloured change, adding nothing.
+    void replaceWholeText(const QString &text);
 
     QString FullPath() const { return m_fullPath; }
     void setFullPath(const QString &path) { m_fullPath = path; }
@@ -65,6 +67,7 @@ private:
     void onTextChanged();
     bool handleKeyPress(class QKeyEvent *event);
     void storeWindowState();
+    void replaceSelection(const QString &text, bool endOfDocumentRule);
 
     MainWindow *m_main;
     RichTextBox *m_text;

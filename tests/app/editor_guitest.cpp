@@ -323,6 +323,50 @@ private Q_SLOTS:
         QCOMPARE(readAll(file(QStringLiteral("notafolder"))), QByteArray("I am a file"));
     }
 
+    void insertedPiecesKeepTheirLineBreaks_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selectionStart");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("line in the middle") << "a\r\nx\r\nb" << 3 << 3 << "<B>x</B>\r\n" << "a\r\n<B>x</B>\r\nb";
+        QTest::newRow("last line") << "a\r\nx\r\n" << 3 << 3 << "<B>x</B>\r\n" << "a\r\n<B>x</B>\r\n";
+        QTest::newRow("tag at the very end") << "ab" << 2 << 0 << "<B>" << "ab<B>\r\n";
+        QTest::newRow("replacing the last character") << "ab" << 1 << 1 << "<B>" << "a<B>\r\n";
+        QTest::newRow("word in the middle") << "one two\r\nend" << 4 << 3 << "<I>two</I>" << "one <I>two</I>\r\nend";
+        QTest::newRow("spaces only") << "a-b\r\nc" << 1 << 1 << "   " << "a   b\r\nc";
+    }
+    void insertedPiecesKeepTheirLineBreaks()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, selectionStart);
+        QFETCH(int, length);
+        QFETCH(QString, piece);
+        QFETCH(QString, expected);
+        start();
+        DocumentWindow *doc = active();
+        doc->DocText(text);
+        doc->textBox()->select(selectionStart, length);
+        doc->DocSelText(piece);
+        QCOMPARE(doc->textBox()->text(), expected);
+    }
+
+    void wholeTextReplacementAddsNothing_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no final break") << "<P>x</P>";
+        QTest::newRow("final break") << "<P>x</P>\r\n";
+    }
+    void wholeTextReplacementAddsNothing()
+    {
+        QFETCH(QString, text);
+        start();
+        m_window->ReplaceDocumentText(active(), text);
+        QCOMPARE(active()->textBox()->text(), text);
+        QVERIFY(active()->textBox()->canUndo());
+    }
+
     void sizePanelCountsKilobytes()
     {
         start();

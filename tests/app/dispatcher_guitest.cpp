@@ -1,0 +1,196 @@
+// Clicks on tools reach the right action; menus refresh their tools as they
+// open; files dropped on the main window open.
+
+#include "app/appstate.h"
+#include "app/documentwindow.h"
+#include "app/mainwindow.h"
+#include "app/richtextbox.h"
+#include "app/startup.h"
+#include "app/toolmodel.h"
+#include "settings/environment.h"
+#include "settings/preferences.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testenvironment.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+using namespace tavorin;
+using namespace tavorin::testing;
+
+class DispatcherTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<ScriptedFacades> m_facades;
+    std::unique_ptr<MainWindow> m_window;
+
+    void click(const char *toolName)
+    {
+        const Tool *tool = m_window->tools().FindTool(QString::fromLatin1(toolName));
+        QVERIFY2(tool, toolName);
+        m_window->OnToolClick(tool->key);
+    }
+    void drop(const QStringList &paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &dropped);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        m_env->writeFile(QStringLiteral("app/.keep"), {});
+        SetAppPathForTesting(m_env->root() + QStringLiteral("/app/"));
+        m_facades = std::make_unique<ScriptedFacades>();
+        App() = AppState{};
+        Prefs() = Preferences{};
+        m_window = std::make_unique<MainWindow>();
+        StartApplication(*m_window, {});
+    }
+    void cleanup()
+    {
+        for (DocumentWindow *doc : m_window->Documents())
+            doc->setDirty(false);
+        m_window->close();
+        m_window.reset();
+        QVERIFY2(m_facades->dialogs.problems().isEmpty(),
+                 qPrintable(m_facades->dialogs.problems().join(u'\n')));
+        m_facades.reset();
+        SetAppPathForTesting({});
+        m_env.reset();
+    }
+
+    void newAndCloseFollowTheDocuments()
+    {
+        click("mnuFileNew");
+        QCOMPARE(m_window->Documents().size(), 2);
+        QCOMPARE(m_window->activeDocument()->caption(), QStringLiteral("Untitled2"));
+        click("mnuFileClose");
+        click("mnuFileClose");
+        QVERIFY(m_window->Documents().isEmpty());
+        QVERIFY(!m_window->tools().IsEnabled(QStringLiteral("mnuFormatBold")));
+        QVERIFY(m_window->tools().IsEnabled(QStringLiteral("mnuFileNew")));
+        click("mnuFileNew");
+        QVERIFY(m_window->tools().IsEnabled(QStringLiteral("mnuFormatBold")));
+    }
+
+    void fileMenuNeedsTwoDocumentsForTheAllCommands()
+    {
+        m_window->OnBandOpen(QStringLiteral("mnuFile"));
+        QVERIFY(!m_window->tools().IsEnabled(QStringLiteral("mnuFileCloseAll")));
+        QVERIFY(!m_window->tools().IsEnabled(QStringLiteral("mnuFileSaveAll")));
+        click("mnuFileNew");
+        m_window->OnBandOpen(QStringLiteral("mnuFile"));
+        QVERIFY(m_window->tools().IsEnabled(QStringLiteral("mnuFileCloseAll")));
+    }
+
+    void optionTogglesInvertAndShowTheirMarks_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<int>("which");
+        QTest::newRow("smart updates") << "mnuOptionsSmartUpdates" << 0;
+        QTest::newRow("templates") << "mnuOptionsTemplates" << 1;
+        QTest::newRow("wizard") << "mnuOptionsWebPageWizard" << 2;
+        QTest::newRow("tooltips") << "mnuOptionsTooltips" << 3;
+        QTest::newRow("word wrap") << "mnuOptionsWordWrap" << 4;
+    }
+    void optionTogglesInvertAndShowTheirMarks()
+    {
+        QFETCH(QString, tool);
+        QFETCH(int, which);
+        const auto value = [which] {
+            const Preferences &p = Prefs();
+            const bool values[] = {p.SmartUpdates, p.TemplatesOn, p.PageWizard, p.ToolTips, p.WordWrap};
+            return values[which];
+        };
+        const bool before = value();
+        m_window->OnToolClick(m_window->tools().FindTool(tool)->key);
+        QCOMPARE(value(), !before);
+        m_window->OnBandOpen(QStringLiteral("mnuOptions"));
+        QCOMPARE(m_window->tools().IsChecked(tool), !before);
+    }
+
+    void windowListActivatesDocuments()
+    {
+        click("mnuFileNew");
+        click("mnuFileNew");
+        m_window->OnBandOpen(QStringLiteral("mnuWindow"));
+        const auto items = m_window->tools().ToolsNamed(QStringLiteral("WindowListItem"));
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items[0]->caption, QStringLiteral("&1 Untitled1"));
+        m_window->OnToolClick(items[0]->key);
+        QCOMPARE(m_window->activeDocument()->caption(), QStringLiteral("Untitled1"));
+    }
+
+    void arrangingKeepsEveryDocument_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::newRow("tile horizontally") << "mnuWindowTileHoriz";
+        QTest::newRow("tile vertically") << "mnuWindowTileVert";
+        QTest::newRow("cascade") << "mnuWindowCascade";
+        QTest::newRow("minimise all") << "mnuWindowMinimizeAll";
+        QTest::newRow("arrange icons") << "mnuWindowArrange";
+    }
+    void arrangingKeepsEveryDocument()
+    {
+        QFETCH(QString, tool);
+        click("mnuFileNew");
+        m_window->OnToolClick(m_window->tools().FindTool(tool)->key);
+        QCOMPARE(m_window->documentArea()->subWindowList().size(), 2);
+        if (tool == QLatin1String("mnuWindowTileVert")) {
+            const auto windows = m_window->documentArea()->subWindowList();
+            QCOMPARE(windows[0]->geometry().top(), windows[1]->geometry().top());
+            QVERIFY(windows[0]->geometry().left() != windows[1]->geometry().left());
+        }
+    }
+
+    void structureCheckReports()
+    {
+        m_facades->dialogs.answerMessage(MessageAnswer::Ok);
+        click("mnuPageStructureCheck");
+        const auto asked = m_facades->dialogs.messages();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0].title, QStringLiteral("HTML Page Structure Report"));
+        QCOMPARE(asked[0].prompt, QStringLiteral("No structure tags are missing from this document."));
+    }
+
+    void lowerCasePathsRewritesAndReports()
+    {
+        m_window->activeDocument()->DocText(QStringLiteral("<IMG SRC=\"Images/Logo.GIF\">"));
+        m_facades->dialogs.answerMessage(MessageAnswer::Ok);
+        click("mnuEditLowerCasePaths");
+        QCOMPARE(m_window->activeDocument()->textBox()->text(), QStringLiteral("<IMG SRC=\"images/logo.gif\">"));
+        QCOMPARE(m_facades->dialogs.messages()[0].prompt,
+                 QStringLiteral("Tavorin has finished searching the document. 1 relative file path was changed."));
+    }
+
+    void droppedFilesOpenUntilOneFails()
+    {
+        const QString a = m_env->writeFile(QStringLiteral("a.htm"), "a");
+        const QString b = m_env->writeFile(QStringLiteral("b.htm"), "b");
+        drop({a, b});
+        QCOMPARE(m_window->Documents().size(), 2);
+        m_facades->dialogs.answerMessage(MessageAnswer::Ok);
+        drop({m_env->root() + QStringLiteral("/gone.htm"), a});
+        QCOMPARE(m_window->Documents().size(), 2);
+    }
+};
+
+QTEST_MAIN(DispatcherTest)
+#include "dispatcher_guitest.moc"
