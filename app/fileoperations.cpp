@@ -6,6 +6,7 @@
 #include "app/richtextbox.h"
 #include "app/rtfreader.h"
 #include "app/statusmessages.h"
+#include "app/textrules.h"
 #include "app/toolmodel.h"
 #include "html/pageskeleton.h"
 #include "html/smartupdate.h"
@@ -27,6 +28,8 @@ namespace {
 // line break made "\r\n".
 QString DocumentTextOf(const QString &fileText)
 {
+    if (!fileText.startsWith(QLatin1String("{\\rtf")))
+        return NormaliseLineBreaks(fileText);
     QString text = ReadRtf(fileText).text;
     text.replace(u'\n', QStringLiteral("\r\n"));
     return text;

@@ -70,6 +70,11 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // Document windows still open go with the area; their going must not
+    // reach this half-destroyed window.
+    disconnect(m_area, nullptr, this, nullptr);
+    delete m_area;
+    m_documents.clear();
     installStatusSinks({});
     if (s_instance == this)
         s_instance = nullptr;

@@ -5,12 +5,19 @@
 #include "app/colouring.h"
 #include "app/richtextbox.h"
 #include "app/rtfreader.h"
+#include "app/appstate.h"
+#include "app/documentwindow.h"
+#include "app/fileoperations.h"
+#include "app/mainwindow.h"
+#include "settings/environment.h"
+#include "settings/preferences.h"
 
 #include <QApplication>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -182,6 +189,57 @@ void Measure(qsizetype limit, bool last)
     }
 }
 
+// The same file opened the way the user opens it (read, decoded, coloured in
+// a document window of the main window) and typed into with every handler of
+// the document window running.
+void MeasureEditor(qsizetype limit)
+{
+    const QByteArray bytes = LoadPages(limit);
+    if (bytes.isEmpty())
+        return;
+    QTemporaryDir folder;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    SetAppPathForTesting(folder.path() + u"/"_s);
+    const QString path = folder.path() + u"/pages.htm"_s;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return;
+    file.close();
+    LoadPreferences();
+
+    MainWindow window;
+    window.resize(1000, 700);
+    window.show();
+    Settle();
+    QElapsedTimer timer;
+    timer.start();
+    OpenFile(path);
+    Settle();
+    const double open = timer.nsecsElapsed() / 1e9;
+    std::printf("\n== the editor with %.2f MB\n", double(bytes.size()) / Megabyte);
+    std::printf("Open file until shown:  %8.1f ms  (OpenFile: read, decode, colour, show)\n", open * 1e3);
+
+    DocumentWindow *doc = window.activeDocument();
+    if (!doc)
+        return;
+    RichTextBox *box = doc->textBox();
+    box->setFocus();
+    box->setSelStart(box->textLength() / 2);
+    const int keys = 200;
+    timer.restart();
+    for (int i = 0; i < keys; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, u"a"_s);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, u"a"_s);
+        QApplication::sendEvent(box, &press);
+        QApplication::sendEvent(box, &release);
+        QCoreApplication::processEvents();
+    }
+    std::printf("Keystroke in editor:    %8.3f ms  (average of %d, document window handlers included)\n",
+                timer.nsecsElapsed() / 1e6 / keys, keys);
+    doc->setDirty(false);
+    SetAppPathForTesting({});
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -193,5 +251,6 @@ int main(int argc, char **argv)
                 "plain, keystroke <= 1 ms, peak memory <= 25 bytes per file byte\n");
     Measure(Megabyte, false);
     Measure(10 * Megabyte, true);
+    MeasureEditor(10 * Megabyte);
     return 0;
 }
