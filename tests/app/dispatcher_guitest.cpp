@@ -1,16 +1,9 @@
 // Clicks on tools reach the right action; menus refresh their tools as they
 // open; files dropped on the main window open.
 
-#include "app/appstate.h"
-#include "app/documentwindow.h"
-#include "app/mainwindow.h"
 #include "app/richtextbox.h"
-#include "app/startup.h"
 #include "app/toolmodel.h"
-#include "settings/environment.h"
-#include "settings/preferences.h"
-#include "tests/support/scripteddialogs.h"
-#include "tests/support/testenvironment.h"
+#include "tests/support/editorfixture.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -27,9 +20,10 @@ class DispatcherTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<ScriptedFacades> m_facades;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<EditorFixture> m_editor;
+    ScriptedFacades *m_facades = nullptr;
+    TestEnvironment *m_env = nullptr;
+    MainWindow *m_window = nullptr;
 
     void click(const char *toolName)
     {
@@ -45,35 +39,26 @@ private:
             urls.append(QUrl::fromLocalFile(path));
         data.setUrls(urls);
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_window.get(), &enter);
+        QApplication::sendEvent(m_window, &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_window.get(), &dropped);
+        QApplication::sendEvent(m_window, &dropped);
     }
 
 private Q_SLOTS:
     void init()
     {
-        m_env = std::make_unique<TestEnvironment>();
-        m_env->writeFile(QStringLiteral("app/.keep"), {});
-        SetAppPathForTesting(m_env->root() + QStringLiteral("/app/"));
-        m_facades = std::make_unique<ScriptedFacades>();
-        App() = AppState{};
-        Prefs() = Preferences{};
-        m_window = std::make_unique<MainWindow>();
-        StartApplication(*m_window, {});
+        m_editor = std::make_unique<EditorFixture>();
+        m_facades = &m_editor->facades;
+        m_env = &m_editor->env;
+        m_editor->start();
+        m_window = m_editor->window.get();
     }
     void cleanup()
     {
-        for (DocumentWindow *doc : m_window->Documents())
-            doc->setDirty(false);
-        m_window->close();
-        m_window.reset();
-        QVERIFY2(m_facades->dialogs.problems().isEmpty(),
-                 qPrintable(m_facades->dialogs.problems().join(u'\n')));
-        m_facades.reset();
-        SetAppPathForTesting({});
-        m_env.reset();
+        m_editor->stop();
+        QVERIFY2(m_editor->problems().isEmpty(), qPrintable(m_editor->problems()));
+        m_editor.reset();
     }
 
     void newAndCloseFollowTheDocuments()

@@ -2,19 +2,12 @@
 // typing, saving, closing, reopening from the recent files, quitting and
 // starting again.
 
-#include "app/appstate.h"
-#include "app/documentwindow.h"
 #include "app/fileoperations.h"
-#include "app/mainwindow.h"
 #include "app/richtextbox.h"
-#include "app/startup.h"
 #include "app/toolmodel.h"
-#include "settings/environment.h"
-#include "settings/preferences.h"
 #include "settings/recentlist.h"
 #include "settings/settingsstore.h"
-#include "tests/support/scripteddialogs.h"
-#include "tests/support/testenvironment.h"
+#include "tests/support/editorfixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -57,47 +50,37 @@ class EditorTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestEnvironment> m_env;
-    std::unique_ptr<ScriptedFacades> m_facades;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<EditorFixture> m_editor;
+    // Short names for what every case uses.
+    ScriptedFacades *m_facades = nullptr;
+    TestEnvironment *m_env = nullptr;
+    MainWindow *m_window = nullptr;
 
     void start(const QStringList &files = {})
     {
-        App() = AppState{};
-        Prefs() = Preferences{};
-        m_window = std::make_unique<MainWindow>();
-        StartApplication(*m_window, files);
+        m_editor->start(files);
+        m_window = m_editor->window.get();
     }
-    DocumentWindow *active() const { return m_window->activeDocument(); }
-    QString file(const QString &name) const { return m_env->root() + u'/' + name; }
     void quit()
     {
-        m_window->close();
-        m_window.reset();
+        m_editor->quit();
+        m_window = nullptr;
     }
+    DocumentWindow *active() const { return m_editor->active(); }
+    QString file(const QString &name) const { return m_editor->path(name); }
 
 private Q_SLOTS:
     void init()
     {
-        m_env = std::make_unique<TestEnvironment>();
-        m_env->writeFile(QStringLiteral("app/.keep"), {});
-        SetAppPathForTesting(m_env->root() + QStringLiteral("/app/"));
-        m_facades = std::make_unique<ScriptedFacades>();
+        m_editor = std::make_unique<EditorFixture>();
+        m_facades = &m_editor->facades;
+        m_env = &m_editor->env;
     }
     void cleanup()
     {
-        if (m_window) {
-            // Nothing may be asked while tidying up.
-            for (DocumentWindow *doc : m_window->Documents())
-                doc->setDirty(false);
-            m_window->close();
-            m_window.reset();
-        }
-        QVERIFY2(m_facades->dialogs.problems().isEmpty(),
-                 qPrintable(m_facades->dialogs.problems().join(u'\n')));
-        m_facades.reset();
-        SetAppPathForTesting({});
-        m_env.reset();
+        m_editor->stop();
+        QVERIFY2(m_editor->problems().isEmpty(), qPrintable(m_editor->problems()));
+        m_editor.reset();
     }
 
     void firstStartShowsOneUntitledSkeleton()
