@@ -1,9 +1,73 @@
 #include "app/commandrunner.h"
 
+#include "app/commandtable.h"
+#include "app/documentwindow.h"
 #include "app/facades.h"
+#include "app/inserttext.h"
+#include "app/mainwindow.h"
+#include "app/richtextbox.h"
+#include "app/statusmessages.h"
+#include "app/textrules.h"
+#include "html/guards.h"
 #include "html/insertstate.h"
+#include "settings/filedialogs.h"
+#include "settings/paths.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 namespace tavorin {
+
+namespace {
+
+// The clipboard speaks the desktop's line breaks; the document speaks "\r\n".
+QString clipboardText()
+{
+    return NormaliseLineBreaks(QGuiApplication::clipboard()->text());
+}
+
+void copyToClipboard(const QString &text)
+{
+    QString desktopText = text;
+    desktopText.replace(QString::fromLatin1(CrLf), QStringLiteral("\n"));
+    QGuiApplication::clipboard()->setText(desktopText);
+}
+
+// With nothing selected, Delete takes the character after the caret (a line
+// break as a whole). False when the caret is at the very end.
+bool selectNextCharacter(RichTextBox *box)
+{
+    const qsizetype start = box->selStart();
+    if (start >= box->textLength())
+        return false;
+    box->select(start, 1);
+    return box->selLength() > 0;
+}
+
+void insertFile(DocumentWindow *doc, const QString &lineBreak)
+{
+    ShowStatusMessage(QStringLiteral("Inserting file..."));
+    const QString path = doc->FullPath();
+    const QString contents = InsertFileContents(HasDrive(path) ? FolderOf(path) : QString());
+    ReleaseStatusMessage();
+    // Cancelled, refused or unreadable: the selection stays as it was.
+    if (contents.isEmpty()) {
+        InsertCancelled = true;
+        return;
+    }
+    InsertText(NormaliseLineBreaks(contents) + lineBreak, false);
+}
+
+void undo(MainWindow *main, RichTextBox *box)
+{
+    box->suspendDrawing();
+    box->undo();
+    box->resumeDrawing();
+    main->UpdateUndoTool();
+    main->UpdateSelectionTools();
+}
+
+} // namespace
 
 QString UnknownCommandMessage(const QString &commandText)
 {
@@ -18,10 +82,70 @@ QString UnknownCommandMessage(const QString &commandText)
 
 void RunCommand(const QString &commandText, const QString &argument)
 {
-    Q_UNUSED(argument);
     InsertCancelled = false;
-    MsgBox(UnknownCommandMessage(commandText), MessageButtons::Ok, MessageIcon::Critical);
-    InsertCancelled = true;
+    MainWindow *main = MainWindow::instance();
+    DocumentWindow *doc = main ? main->activeDocument() : nullptr;
+    if (!doc) {
+        InsertCancelled = true; // nothing to insert into
+        return;
+    }
+    RichTextBox *box = doc->textBox();
+
+    // The dialogs of these commands edit the tag the page already has.
+    if (SelectsExistingTagFirst(commandText)) {
+        const Hourglass busy;
+        if (const auto range = ExistingTagRange(commandText, box->text()))
+            box->select(range->start, range->length);
+    }
+    if (IsDeleteCommand(commandText) && box->selLength() == 0 && !selectNextCharacter(box)) {
+        box->setFocus();
+        return;
+    }
+
+    CommandRequest request;
+    request.command = commandText;
+    request.argument = argument;
+    request.selection = box->selText();
+    if (CommandReadsDocument(commandText))
+        request.documentText = box->text();
+    if (EqualNoCase(commandText, u"Paste"))
+        request.clipboard = clipboardText();
+    const CommandOutcome outcome = DecideCommand(request);
+
+    switch (outcome.action) {
+    case CommandAction::Insert:
+        InsertText(outcome.text, outcome.selectInserted);
+        break;
+    case CommandAction::Cut:
+        copyToClipboard(request.selection);
+        InsertText(outcome.text, false);
+        main->UpdatePasteTool();
+        break;
+    case CommandAction::Copy:
+        copyToClipboard(request.selection);
+        main->UpdatePasteTool();
+        break;
+    case CommandAction::Undo:
+        undo(main, box);
+        break;
+    case CommandAction::InsertFile:
+        insertFile(doc, outcome.lineBreak);
+        break;
+    case CommandAction::Refused:
+        // The existing tag is selected first, so it is in view while the message shows.
+        if (outcome.guard.existingTag)
+            box->select(outcome.guard.existingTag->start, outcome.guard.existingTag->length);
+        ShowGuardRefusal(outcome.guard);
+        break;
+    case CommandAction::Nothing:
+        InsertCancelled = true; // nothing went in
+        break;
+    case CommandAction::Unknown:
+        MsgBox(UnknownCommandMessage(commandText), MessageButtons::Ok, MessageIcon::Critical);
+        InsertCancelled = true;
+        break;
+    }
+    box->setFocus();
 }
 
 } // namespace tavorin

@@ -9,6 +9,7 @@
 #include "settings/files.h"
 #include "settings/preferences.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tavorin {
@@ -273,6 +274,13 @@ std::optional<TextRange> ExistingTagRange(const QString &command, const QString 
     if (is(command, u"Page Colours & Background"))
         return BodyTagRange(documentText);
     return std::nullopt;
+}
+
+bool CommandReadsDocument(const QString &command)
+{
+    return is(command, u"Page Colours & Background")
+           || std::any_of(SingleTagRows.begin(), SingleTagRows.end(),
+                          [&command](const SingleTagRow &row) { return is(command, row.name); });
 }
 
 bool IsDeleteCommand(const QString &command)

@@ -71,6 +71,10 @@ SplitSelection SplitTrailingLineBreak(const QString &selection);
 bool SelectsExistingTagFirst(const QString &command);
 std::optional<TextRange> ExistingTagRange(const QString &command, const QString &documentText);
 
+// True for the commands whose guards read the whole document text; the
+// others leave CommandRequest::documentText empty.
+bool CommandReadsDocument(const QString &command);
+
 // True for "Delete": with nothing selected it takes the next character.
 bool IsDeleteCommand(const QString &command);
 

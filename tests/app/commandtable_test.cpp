@@ -260,6 +260,7 @@ private Q_SLOTS:
         QFETCH(QStringList, messages);
         QFETCH(qsizetype, start);
         QFETCH(qsizetype, length);
+        QVERIFY(CommandReadsDocument(command)); // the runner hands it the text to search
         const CommandOutcome outcome = decide(command, u"x\r\n"_s, {}, document);
         QCOMPARE(outcome.action, CommandAction::Refused);
         QVERIFY(outcome.guard.refused);

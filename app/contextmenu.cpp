@@ -1,0 +1,23 @@
+#include "app/contextmenu.h"
+
+#include "app/activebar.h"
+#include "app/documentwindow.h"
+#include "app/mainwindow.h"
+#include "app/richtextbox.h"
+#include "app/toolmodel.h"
+
+#include <QCursor>
+
+namespace tavorin {
+
+void ShowContextMenu()
+{
+    MainWindow *main = MainWindow::instance();
+    DocumentWindow *doc = main ? main->activeDocument() : nullptr;
+    if (!doc)
+        return;
+    PrepareContextEditTool(main->tools(), doc->textBox()->selText());
+    main->activeBar().popUp(QStringLiteral("mnuPopUpEdit"), QCursor::pos());
+}
+
+} // namespace tavorin
