@@ -2,6 +2,7 @@
 // and closing document windows.
 
 #include "app/appstate.h"
+#include "app/contextmenu.h"
 #include "app/documentwindow.h"
 #include "app/fileoperations.h"
 #include "app/mainwindow.h"
@@ -23,6 +24,7 @@ DocumentWindow *MainWindow::CreateDocumentWindow()
     auto *doc = new DocumentWindow(this, app.LastDocumentNumber);
     m_documents.append(doc);
     m_area->addSubWindow(doc);
+    connect(doc, &DocumentWindow::contextMenuRequested, this, [] { ShowContextMenu(); });
     return doc;
 }
 

@@ -1,12 +1,14 @@
 // Clicks on tools reach the right action; menus refresh their tools as they
 // open; files dropped on the main window open.
 
+#include "app/activebar.h"
 #include "app/richtextbox.h"
 #include "app/toolmodel.h"
 #include "tests/support/editorfixture.h"
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
@@ -163,6 +165,23 @@ private Q_SLOTS:
         QCOMPARE(m_window->activeDocument()->textBox()->text(), QStringLiteral("<IMG SRC=\"images/logo.gif\">"));
         QCOMPARE(m_facades->dialogs.messages()[0].prompt,
                  QStringLiteral("Tavorin has finished searching the document. 1 relative file path was changed."));
+    }
+
+    void rightClickOffersToEditTheSelectedTag()
+    {
+        DocumentWindow *doc = m_window->activeDocument();
+        doc->DocText(QStringLiteral("<IMG SRC=\"a.gif\">"));
+        doc->textBox()->select(0, 17);
+        QTest::mousePress(doc->textBox()->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+        QMenu *menu = m_window->activeBar().menu(QStringLiteral("mnuPopUpEdit"));
+        QVERIFY(menu);
+        QTRY_VERIFY(menu->isVisible());
+        const Tool *edit = m_window->tools().FindTool(QStringLiteral("mnuContextEdit"));
+        QCOMPARE(edit->caption, QStringLiteral("&Edit Selected Tags..."));
+        QCOMPARE(edit->commandText, QStringLiteral("Embedded Image"));
+        QVERIFY(edit->enabled);
+        menu->hide();
+        QCOMPARE(doc->textBox()->selLength(), 17);
     }
 
     void droppedFilesOpenUntilOneFails()
