@@ -17,12 +17,12 @@ namespace tavorin {
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonChoice {
     QMessageBox::StandardButton button;
     MessageAnswer answer;
 };
 
-QList<ButtonSpec> buttonsOf(MessageButtons buttons)
+QList<ButtonChoice> buttonsOf(MessageButtons buttons)
 {
     switch (buttons) {
     case MessageButtons::Ok:
@@ -79,16 +79,16 @@ MessageAnswer QtDialogs::message(const MessageRequest &request)
 {
     QMessageBox box(iconOf(request.icon), request.title, request.prompt, QMessageBox::NoButton,
                     QApplication::activeWindow());
-    const auto specs = buttonsOf(request.buttons);
-    for (const auto &spec : specs)
-        box.addButton(spec.button);
-    const int defaultIndex = qBound(0, request.defaultButton - 1, int(specs.size()) - 1);
-    box.setDefaultButton(specs[defaultIndex].button);
+    const auto choices = buttonsOf(request.buttons);
+    for (const auto &choice : choices)
+        box.addButton(choice.button);
+    const int defaultIndex = qBound(0, request.defaultButton - 1, int(choices.size()) - 1);
+    box.setDefaultButton(choices[defaultIndex].button);
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
-    for (const auto &spec : specs) {
-        if (spec.button == clicked)
-            return spec.answer;
+    for (const auto &choice : choices) {
+        if (choice.button == clicked)
+            return choice.answer;
     }
     return cancelAnswerOf(request.buttons);
 }
