@@ -189,8 +189,8 @@ void MainWindow::appUpdateTick()
     m_appUpdate->stop();
     UpdatePasteTool();
     UpdateSelectionTools();
-    DocumentWindow *doc = activeDocument();
-    if (doc && doc->textBox()->textLength() == 0)
+    const DocumentWindow *doc = activeDocument();
+    if (!m_tools->IsEnabled(QStringLiteral("mnuEditDelete")) || (doc && doc->textBox()->textLength() == 0))
         UpdateTextTools();
     UpdateDocSizePanel();
 }
@@ -251,10 +251,6 @@ DocumentWindow *MainWindow::documentByNumber(int number) const
     return nullptr;
 }
 
-} // namespace tavorin
-
-namespace tavorin {
-
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     AppState &app = App();
@@ -271,10 +267,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_shutdown();
     event->accept();
 }
-
-} // namespace tavorin
-
-namespace tavorin {
 
 void MainWindow::setToolEnabled(const QString &toolName, bool enabled)
 {
