@@ -6,6 +6,7 @@
 #include "app/inserttext.h"
 #include "app/mainwindow.h"
 #include "app/richtextbox.h"
+#include "app/rtfreader.h"
 #include "app/statusmessages.h"
 #include "app/textrules.h"
 #include "html/guards.h"
@@ -55,7 +56,7 @@ void insertFile(DocumentWindow *doc, const QString &lineBreak)
         InsertCancelled = true;
         return;
     }
-    InsertText(NormaliseLineBreaks(contents) + lineBreak, false);
+    InsertText(DocumentTextOf(contents) + lineBreak, false);
 }
 
 void undo(MainWindow *main, RichTextBox *box)

@@ -24,17 +24,6 @@ namespace tavorin {
 
 namespace {
 
-// The text a document gets from a file: RTF reduced to its plain text, every
-// line break made "\r\n".
-QString DocumentTextOf(const QString &fileText)
-{
-    if (!fileText.startsWith(QLatin1String("{\\rtf")))
-        return NormaliseLineBreaks(fileText);
-    QString text = ReadRtf(fileText).text;
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    return text;
-}
-
 constexpr int DocumentFilterKind = 3;
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "app/rtfreader.h"
 
+#include "app/textrules.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -673,6 +675,15 @@ RtfContent ReadRtf(QStringView rtf)
     if (!rtf.startsWith(u"{\\rtf"))
         return PlainText(rtf);
     return Parser(rtf).run();
+}
+
+QString DocumentTextOf(const QString &fileText)
+{
+    if (!fileText.startsWith(QLatin1String("{\\rtf")))
+        return NormaliseLineBreaks(fileText);
+    QString text = ReadRtf(fileText).text;
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return text;
 }
 
 } // namespace tavorin

@@ -52,6 +52,10 @@ RtfContent ReadRtf(QStringView rtf);
 // Plain text as content without colours: every line break made "\n".
 RtfContent PlainTextContent(QStringView text);
 
+// The text a document gets from a file's text: RTF reduced to its plain
+// text, anything else as it stands; every line break made "\r\n".
+QString DocumentTextOf(const QString &fileText);
+
 // The character of a Windows-1252 byte (unassigned bytes keep their value).
 char16_t Windows1252Char(unsigned char byte);
 

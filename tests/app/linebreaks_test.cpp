@@ -1,3 +1,4 @@
+#include "app/rtfreader.h"
 #include "app/textrules.h"
 
 #include <QTest>
@@ -29,6 +30,23 @@ private Q_SLOTS:
         QFETCH(QString, result);
         QCOMPARE(NormaliseLineBreaks(text), result);
         QCOMPARE(NormaliseLineBreaks(result), result);
+    }
+
+    // What a document receives from a file's text.
+    void documentText_data()
+    {
+        QTest::addColumn<QString>("fileText");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("plain text keeps everything") << u"<B>{x}\\</B>\n"_s << u"<B>{x}\\</B>\r\n"_s;
+        QTest::newRow("rtf reduced to its text") << u"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Dear \\b you\\b0\\par Bye}"_s
+                                                 << u"Dear you\r\nBye"_s;
+        QTest::newRow("rtf-looking text further in") << u"a {\\rtf1 b}"_s << u"a {\\rtf1 b}"_s;
+    }
+    void documentText()
+    {
+        QFETCH(QString, fileText);
+        QFETCH(QString, result);
+        QCOMPARE(DocumentTextOf(fileText), result);
     }
 };
 
