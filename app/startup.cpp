@@ -18,6 +18,7 @@
 #include "settings/windowstate_ui.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace tavorin {
 
@@ -63,6 +64,9 @@ void InstallPreferenceHooks(MainWindow &window)
     hooks.showToolTips = [&window](bool show) { window.activeBar().setToolTipsShown(show); };
     hooks.saveToolBarLayout = [&window] {
         window.activeBar().storeToolBarPlaces();
+        // A user data folder that does not exist yet is made, so the user's
+        // layout is not lost on the first run.
+        QDir().mkpath(App().UserDataPath);
         SaveLayout(window.tools().layout(), UserLayoutFile());
         WriteSetting(QStringLiteral("System"), QStringLiteral("LastVerUsed"), ExeStamp());
     };

@@ -6,6 +6,8 @@
 #include "settings/inifile.h"
 #include "settings/paths.h"
 
+#include <QDir>
+
 namespace tavorin {
 
 namespace {
@@ -104,6 +106,8 @@ void SaveFontCollections(const QString &userDataFolder)
             }
         }
     }
+    // The folder is made on the first save, so the collections are not lost.
+    QDir().mkpath(userDataFolder);
     const QString file = FontCollectionsFile(userDataFolder);
     for (int i = 1; i <= CollectionCount; ++i) {
         const QString key = QString::number(i);

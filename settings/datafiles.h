@@ -15,7 +15,8 @@ namespace tavorin {
 // the locations file ("Tavorin.cfg" in the application folder), with %NAME%
 // environment references expanded, relative to the application folder when
 // it has no drive; "UserFiles" when it is empty, unusable or a network path.
-// Creates the locations file when it does not exist; never creates the folder.
+// Creates the locations file when it does not exist; the folder itself is
+// made by the first save into it.
 QString UserDataFolder();
 
 // %NAME% references replaced by the environment's values; "" when a name is
@@ -33,7 +34,8 @@ FontCollectionTable &FontCollections();
 
 // Reads the table from the user data folder's "WebFonts.dat".
 void LoadFontCollections(const QString &userDataFolder);
-// Moves used entries up over free ones, then writes all twenty.
+// Moves used entries up over free ones, then writes all twenty (making the
+// user data folder when it does not exist yet).
 void SaveFontCollections(const QString &userDataFolder);
 
 struct NamedLocation {

@@ -2,6 +2,7 @@
 // typing, saving, closing, reopening from the recent files, quitting and
 // starting again.
 
+#include "app/activebar.h"
 #include "app/fileoperations.h"
 #include "app/richtextbox.h"
 #include "app/toolmodel.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QToolBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -395,6 +397,57 @@ private Q_SLOTS:
         QVERIFY(!App().AppClosing);
         QCOMPARE(m_window->Documents().size(), 1);
         QVERIFY(ReadSetting(QStringLiteral("Options"), QStringLiteral("WordWrap"), QString()).isEmpty());
+    }
+
+    void toolBarLayoutSurvivesARestart()
+    {
+        start();
+        m_window->activeBar().toolBar(QStringLiteral("tbarFrames"))->hide(); // as the user hides it
+        quit();
+        start();
+        QVERIFY(!m_window->tools().FindBand(QStringLiteral("tbarFrames"))->visible);
+        QVERIFY(m_window->tools().FindBand(QStringLiteral("tbarStandard"))->visible);
+    }
+
+    void newDocumentsComeFromTheUserTemplate()
+    {
+        const QString path = m_env->writeFile(QStringLiteral("template.htm"), "<HTML>mine</HTML>\r\n");
+        start();
+        Prefs().TemplateLocation = path;
+        Prefs().ActiveTemplate = 1;
+        DocumentWindow *doc = m_window->NewDocument();
+        QCOMPARE(doc->textBox()->text(), QStringLiteral("<HTML>mine</HTML>\r\n"));
+        QCOMPARE(doc->caption(), QStringLiteral("Untitled2"));
+        QVERIFY(!doc->Dirty());
+        Prefs().TemplatesOn = false;
+        QCOMPARE(m_window->NewDocument()->textBox()->text(), QStringLiteral("\r\n"));
+    }
+
+    void openDialogOpensInOrderUntilOneFails()
+    {
+        const QString a = m_env->writeFile(QStringLiteral("a.htm"), "a");
+        const QString c = m_env->writeFile(QStringLiteral("c.htm"), "c");
+        start();
+        QTest::keyClicks(active()->textBox(), QStringLiteral("x"));
+        m_facades->dialogs.answerFiles({a, file(QStringLiteral("b.htm")), c});
+        m_facades->dialogs.answerMessage(MessageAnswer::Ok);
+        ShowOpenDialog();
+        QCOMPARE(m_window->Documents().size(), 2);
+        QCOMPARE(active()->caption(), QStringLiteral("a.htm"));
+        const FileDialogRequest asked = m_facades->dialogs.asked().first().file;
+        QVERIFY(asked.multiSelect);
+        QCOMPARE(asked.filters.size(), 4);
+    }
+
+    void saveAllStopsWhenASaveIsCancelled()
+    {
+        start();
+        QTest::keyClicks(active()->textBox(), QStringLiteral("x"));
+        QTest::keyClicks(m_window->NewDocument()->textBox(), QStringLiteral("y"));
+        m_facades->dialogs.cancelFile();
+        QVERIFY(!SaveAllDocuments());
+        QCOMPARE(m_facades->dialogs.asked().size(), 1);
+        QVERIFY(m_window->Documents()[1]->Dirty());
     }
 
     void recentFilesReopenColoured()

@@ -65,7 +65,7 @@ private Q_SLOTS:
 
     void savingCompactsCollections()
     {
-        const QString folder = m_env->root() + QStringLiteral("/user/");
+        const QString folder = m_env->root() + QStringLiteral("/not-yet-made/");
         FontCollectionTable &table = FontCollections();
         table = {};
         table[1] = {QStringLiteral("Sans"), QStringLiteral("Arial, Helvetica")};
