@@ -13,9 +13,7 @@ constexpr quint32 Text = 0x000001, Tag = 0x000002, Comment = 0x000003, Smart = 0
 
 QString ColouredTemplate()
 {
-    return AddTabStops(MakeColourTable(MakeRtfTemplate(u"Courier New"_s, 10, false, false), Text, Tag, Comment,
-                                       Smart),
-                       4);
+    return AddTabStops(MakeColourTable(MakeRtfTemplate(u"Courier New"_s, 10, false, false), Text, Tag, Comment, Smart), 4);
 }
 
 // One digit per character: the colour table index its run has.
@@ -29,16 +27,14 @@ QString ColourDigits(const RtfContent &content)
     return digits;
 }
 
+// Runs follow each other from the text's start to its end, neighbours differing in colour.
 bool RunsCoverText(const RtfContent &content)
 {
     qsizetype next = 0;
-    for (qsizetype i = 0; i < content.runs.size(); ++i) {
+    for (qsizetype i = 0; i < content.runs.size(); next += content.runs[i++].length) {
         const RtfColourRun &run = content.runs[i];
-        if (run.start != next || run.length <= 0)
+        if (run.start != next || run.length <= 0 || (i > 0 && content.runs[i - 1].colour == run.colour))
             return false;
-        if (i > 0 && content.runs[i - 1].colour == run.colour)
-            return false;
-        next += run.length;
     }
     return next == content.text.size();
 }
@@ -54,53 +50,35 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rtf");
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("plain body") << u"{\\rtf1\\ansi abc}"_s << u"abc"_s;
-        QTest::newRow("escaped specials") << u"{\\rtf1 \\\\\\{\\}}"_s << u"\\{}"_s;
-        QTest::newRow("source line breaks are no text") << u"{\\rtf1 a\r\nb\nc}"_s << u"abc"_s;
-        QTest::newRow("backslash before a line break is a paragraph") << u"{\\rtf1 a\\\nb}"_s << u"a\nb"_s;
-        QTest::newRow("control word delimiter") << u"{\\rtf1\\b  two}"_s << u" two"_s;
-        QTest::newRow("tab, line, specials") << u"{\\rtf1 a\\tab b\\line c\\~d\\emdash\\bullet}"_s
-                                             << u"a\tb\nc\u00a0d\u2014\u2022"_s;
+        // The space after a control word ends it; line breaks in the source are no text.
+        QTest::newRow("escapes, delimiter, source breaks") << u"{\\rtf1\\b  \\\\\\{\\}a\r\nb\nc}"_s << u" \\{}abc"_s;
+        QTest::newRow("tab, line, specials") << u"{\\rtf1 a\\tab b\\line c\\~d\\emdash\\bullet}"_s << u"a\tb\nc\u00a0d\u2014\u2022"_s;
         QTest::newRow("hex: Windows-1252") << u"{\\rtf1 \\'e9\\'80\\'9f\\'81\\'41}"_s << u"\u00e9\u20ac\u0178\u0081A"_s;
         QTest::newRow("hex cut short") << u"{\\rtf1 a\\'4}"_s << u"a"_s;
-        QTest::newRow("hex not hex") << u"{\\rtf1 a\\'zzb}"_s << u"azzb"_s;
-        QTest::newRow("unicode with fallback") << u"{\\rtf1 \\u233?x}"_s << u"\u00e9x"_s;
-        QTest::newRow("unicode negative") << u"{\\rtf1 \\u-3913?}"_s << u"\uf0b7"_s;
+        QTest::newRow("unicode with fallback, surrogates") << u"{\\rtf1 \\u233?x\\u-10179?\\u-8704?}"_s << u"\u00e9x\U0001F600"_s;
         QTest::newRow("unicode two fallback characters") << u"{\\rtf1\\uc2\\u233xy z}"_s << u"\u00e9 z"_s;
-        QTest::newRow("unicode without fallback") << u"{\\rtf1\\uc0\\u233x}"_s << u"\u00e9x"_s;
         QTest::newRow("unicode hex fallback") << u"{\\rtf1 \\u8364\\'80x}"_s << u"\u20acx"_s;
         QTest::newRow("fallback ends with its group") << u"{\\rtf1 {\\uc3\\u233}x}"_s << u"\u00e9x"_s;
-        QTest::newRow("surrogate pair") << u"{\\rtf1 \\u-10179?\\u-8704?}"_s << u"\U0001F600"_s;
-        QTest::newRow("font and colour tables") << u"{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1;}a}"_s
-                                                << u"a"_s;
         QTest::newRow("known destinations skipped")
             << u"{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}{\\header H}a{\\pict 0a0b}b}"_s << u"ab"_s;
         QTest::newRow("optional destination skipped") << u"{\\rtf1 a{\\*\\foo hidden {nested}}b}"_s << u"ab"_s;
         QTest::newRow("unknown words ignored") << u"{\\rtf1\\viewkind4\\lang1033 a\\zzz5 b}"_s << u"ab"_s;
-        QTest::newRow("field result kept") << u"{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}}}"_s
-                                           << u"link"_s;
+        QTest::newRow("field result kept") << u"{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}}}"_s << u"link"_s;
         QTest::newRow("destination word mid-group is ignored") << u"{\\rtf1 a {b \\pict c}}"_s << u"a b c"_s;
         QTest::newRow("optional mark in the document group") << u"{\\rtf1\\* a}"_s << u" a"_s;
         QTest::newRow("binary data skipped") << u"{\\rtf1 a{\\bin3 }}}b}"_s << u"ab"_s;
         QTest::newRow("binary count too large") << u"{\\rtf1 a\\bin999999999 zzz}"_s << u"a"_s;
         QTest::newRow("truncated") << u"{\\rtf1 abc"_s << u"abc"_s;
-        QTest::newRow("truncated in a control word") << u"{\\rtf1 a\\"_s << u"a"_s;
-        QTest::newRow("truncated unicode") << u"{\\rtf1 a\\u"_s << u"a"_s;
         QTest::newRow("unclosed groups") << u"{\\rtf1 {\\b a {\\i b"_s << u"a b"_s;
         QTest::newRow("extra closing braces") << u"{\\rtf1 a}}b"_s << u"ab"_s;
         QTest::newRow("padding after the end") << u"{\\rtf1 a}\r\n\0"_s << u"a"_s;
         QTest::newRow("huge numbers") << u"{\\rtf1 \\fs99999999999999999999 a\\cf123456789012 b\\u99999999999?}"_s
                                       << u"ab"_s + QChar(char16_t(1000000000 & 0xFFFF));
-        QTest::newRow("very long control word") << u"{\\rtf1 a\\"_s + QString(500, u'x') + u" b}"_s << u"ab"_s;
-        QTest::newRow("deep nesting") << u"{\\rtf1 "_s + QString(100000, u'{') + u"x"_s + QString(100000, u'}')
-                + u"y}"_s
+        QTest::newRow("deep nesting") << u"{\\rtf1 "_s + QString(100000, u'{') + u"x"_s + QString(100000, u'}') + u"y}"_s
                                       << u"xy"_s;
-        QTest::newRow("deep nesting never closed") << u"{\\rtf1 "_s + QString(100000, u'{') + u"x"_s << u"x"_s;
         QTest::newRow("final paragraph mark dropped") << u"{\\rtf1 a\\par }"_s << u"a"_s;
         QTest::newRow("only the final mark dropped") << u"{\\rtf1 a\\par\\par }"_s << u"a\n"_s;
-        QTest::newRow("text after the last mark") << u"{\\rtf1 a\\par b}"_s << u"a\nb"_s;
         QTest::newRow("only a mark") << u"{\\rtf1 \\par }"_s << QString();
-        QTest::newRow("empty document") << u"{\\rtf1}"_s << QString();
     }
     void readsText()
     {
@@ -116,8 +94,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("text");
-        QTest::newRow("line breaks of every kind") << u"a\r\nb\rc\nd"_s << u"a\nb\nc\nd"_s;
-        QTest::newRow("final line break kept") << u"a\r\n"_s << u"a\n"_s;
+        QTest::newRow("line breaks of every kind, final kept") << u"a\r\nb\rc\nd\r\n"_s << u"a\nb\nc\nd\n"_s;
         QTest::newRow("rtf later in the text") << u"x{\\rtf1 y}"_s << u"x{\\rtf1 y}"_s;
         QTest::newRow("not quite rtf") << u"{\\rt"_s << u"{\\rt"_s;
     }
@@ -138,11 +115,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("colours"); // table index per character of the text read back
 
         QTest::newRow("tag") << u"a<b>c"_s << u"01110"_s;
-        QTest::newRow("comparison") << u"a < b"_s << u"00000"_s;
         QTest::newRow("comment with tag") << u"<!-x<b>y>z"_s << u"2222111000"_s;
         QTest::newRow("smart field") << u"<!-- %D% -->x"_s << u"333333333333" "0"_s;
         QTest::newRow("colour carries over lines") << u"<a\r\nb>c"_s << u"111110"_s;
-        QTest::newRow("escapes keep colours") << u"<{\\}>x"_s << u"111110"_s;
     }
     void colourRuns()
     {
@@ -160,10 +135,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rtf");
         QTest::addColumn<QList<quint32>>("colours");
         QTest::addColumn<quint32>("base");
-        const QList<quint32> runs = {0x0000FF, 0xFF0000, 0x0000FF};
-        QTest::newRow("four entries") << u"{\\rtf1{\\colortbl\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
-                                         "\\cf0 a\\cf1 b\\cf0 c}"_s
-                                      << runs << 0x0000FFu;
         QTest::newRow("automatic first entry")
             << u"{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;}\\cf0 a\\cf1 b\\cf0 c}"_s
             << QList<quint32>{RtfAutoColour, 0x0000FF, RtfAutoColour} << RtfAutoColour;
@@ -173,8 +144,6 @@ private Q_SLOTS:
         QTest::newRow("colour ends with its group")
             << u"{\\rtf1{\\colortbl\\red255;\\blue255;}\\cf0 a{\\cf1 b}c}"_s
             << QList<quint32>{0x0000FF, 0xFF0000, 0x0000FF} << 0x0000FFu;
-        QTest::newRow("plain resets colour") << u"{\\rtf1{\\colortbl\\red255;}\\cf0 a\\plain b}"_s
-                                             << QList<quint32>{0x0000FF, RtfAutoColour} << 0x0000FFu;
     }
     void colourTables()
     {
@@ -189,15 +158,14 @@ private Q_SLOTS:
         QCOMPARE(content.baseColour, base);
     }
 
-    void formatOfTheFirstCharacter()
+    void formatOfTheFirstCharacterOrTheEnd()
     {
         const RtfContent content = ReadRtf(
             u"{\\rtf1\\deff1\\deftab360{\\fonttbl{\\f0 Arial;}{\\f1\\fnil Times;}\\f2 Courier;}"
             "\\pard\\tx100\\tx300\\f2\\fs21\\i x\\pard\\tx5\\f0\\b y}"_s);
         QCOMPARE(content.fontName, u"Courier"_s);
         QCOMPARE(content.halfPoints, 21);
-        QVERIFY(content.italic);
-        QVERIFY(!content.bold);
+        QCOMPARE(std::pair(content.bold, content.italic), std::pair(false, true));
         QCOMPARE(content.tabStops, (QList<int>{100, 300}));
         QCOMPARE(content.defaultTab, 360);
 
@@ -205,32 +173,24 @@ private Q_SLOTS:
         QCOMPARE(defaults.fontName, u"Times"_s);
         QCOMPARE(defaults.halfPoints, 0);
         QCOMPARE(defaults.defaultTab, 720);
+
+        // A document without text still tells its format at its end.
+        const RtfContent empty = ReadRtf(TextToRtf(QString(), ColouredTemplate(), true));
+        QCOMPARE(empty.text, QString());
+        QCOMPARE(empty.fontName, u"Courier New"_s);
+        QCOMPARE(empty.halfPoints, 20);
+        QCOMPARE(empty.tabStops.size(), 30);
     }
 
-    void formatOfAnEmptyBody()
-    {
-        const RtfContent content = ReadRtf(TextToRtf(QString(), ColouredTemplate(), true));
-        QCOMPARE(content.text, QString());
-        QCOMPARE(content.fontName, u"Courier New"_s);
-        QCOMPARE(content.halfPoints, 20);
-        QCOMPARE(content.tabStops.size(), 30);
-    }
 
-    void roundTripKeepsText_data()
-    {
-        QTest::addColumn<QString>("alphabet");
-        QTest::newRow("markup") << u"<>!-% =\\{};\t"_s;
-        QTest::newRow("markup and breaks") << u"<>!-% =\\{}\x1f\u00e9\u20ac\u4e2d"_s;
-    }
     void roundTripKeepsText()
     {
-        QFETCH(QString, alphabet);
+        const QString alphabet = u"<>!-% =\\{};\t\x1f\u00e9\u20ac\u4e2d"_s;
         QRandomGenerator random(7);
         const QString rtfTemplate = ColouredTemplate();
-        for (int i = 0; i < 5000; ++i) {
+        for (int i = 0; i < 10000; ++i) {
             QString text;
-            const int length = random.bounded(50);
-            for (int k = 0; k < length; ++k)
+            for (int length = random.bounded(50); length > 0; --length)
                 text += random.bounded(8) == 0 ? u"\r\n"_s : QString(alphabet[random.bounded(int(alphabet.size()))]);
             // What the document window hands over: one more break after a final one.
             const QString handed = text.endsWith(u"\r\n"_s) ? text + u"\r\n"_s : text;
