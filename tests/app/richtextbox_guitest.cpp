@@ -3,12 +3,9 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QPrinter>
 #include <QRandomGenerator>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -19,16 +16,11 @@ namespace {
 
 constexpr quint32 TextColour = 0x000000, TagColour = 0x800000, CommentColour = 0x008000, SmartColour = 0x0000FF;
 
-QString DocumentTemplate(int tabWidth = 4)
-{
-    return AddTabStops(MakeColourTable(MakeRtfTemplate(u"DejaVu Sans Mono"_s, 10, false, false), TextColour,
-                                       TagColour, CommentColour, SmartColour),
-                       tabWidth);
-}
-
 QString Coloured(const QString &text)
 {
-    return TextToRtf(text, DocumentTemplate(), true);
+    const QString rtfTemplate = MakeColourTable(MakeRtfTemplate(u"DejaVu Sans Mono"_s, 10, false, false), TextColour,
+                                                TagColour, CommentColour, SmartColour);
+    return TextToRtf(text, AddTabStops(rtfTemplate, 4), true);
 }
 
 // The colour a character is shown in: its own or the box's text colour.
@@ -58,33 +50,17 @@ class RichTextBoxTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void lengthAndTextCountLineBreaksAsTwo_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("one line") << u"abc"_s;
-        QTest::newRow("one break") << u"\r\n"_s;
-        QTest::newRow("breaks and blank lines") << u"ab\r\n\r\ncd\r\n"_s;
-        QTest::newRow("no-break space and tab kept") << u"a\u00a0b\tc"_s;
-    }
-    void lengthAndTextCountLineBreaksAsTwo()
-    {
-        QFETCH(QString, text);
-        RichTextBox box;
-        box.setText(text);
-        QCOMPARE(box.text(), text);
-        QCOMPARE(box.textLength(), text.size());
-    }
-
     void positionsRoundTripOverManyLines()
     {
         QRandomGenerator random(11);
+        // Blank lines, a no-break space and tabs among the breaks; all kept as they are.
         QString text;
         for (int line = 0; line < 400; ++line)
-            text += QString(random.bounded(6), u'x') + u"\r\n"_s;
+            text += QString(random.bounded(4), u'x') + QString(random.bounded(2), u'\u00a0') + u"\t\r\n"_s.mid(random.bounded(2));
         text += u"end"_s;
         RichTextBox box;
         box.setText(text);
+        QCOMPARE(box.text(), text);
         QCOMPARE(box.textLength(), text.size());
         for (int i = 0; i < 2000; ++i) {
             const qsizetype start = random.bounded(int(text.size()) + 1);
@@ -105,16 +81,9 @@ private Q_SLOTS:
         QTest::addColumn<qsizetype>("selStart");
         QTest::addColumn<QString>("selected");
         // The text is "ab\r\ncd\r\n\r\nef".
-        QTest::newRow("caret before the break") << qsizetype(2) << qsizetype(0) << qsizetype(2) << QString();
-        QTest::newRow("caret inside the pair moves before it") << qsizetype(3) << qsizetype(0) << qsizetype(2)
-                                                               << QString();
-        QTest::newRow("caret after the break") << qsizetype(4) << qsizetype(0) << qsizetype(4) << QString();
-        QTest::newRow("one character on \\r selects the pair") << qsizetype(2) << qsizetype(1) << qsizetype(2)
-                                                               << u"\r\n"_s;
-        QTest::newRow("one character on \\n selects the pair") << qsizetype(3) << qsizetype(1) << qsizetype(2)
-                                                               << u"\r\n"_s;
-        QTest::newRow("across a break") << qsizetype(1) << qsizetype(4) << qsizetype(1) << u"b\r\nc"_s;
-        QTest::newRow("across two breaks") << qsizetype(5) << qsizetype(6) << qsizetype(5) << u"d\r\n\r\ne"_s;
+        QTest::newRow("caret inside the pair moves before it") << qsizetype(3) << qsizetype(0) << qsizetype(2) << QString();
+        QTest::newRow("one character on \\r selects the pair") << qsizetype(2) << qsizetype(1) << qsizetype(2) << u"\r\n"_s;
+        QTest::newRow("one character on \\n selects the pair") << qsizetype(3) << qsizetype(1) << qsizetype(2) << u"\r\n"_s;
         QTest::newRow("end inside a pair") << qsizetype(0) << qsizetype(7) << qsizetype(0) << u"ab\r\ncd\r\n"_s;
         QTest::newRow("beyond the end") << qsizetype(10) << qsizetype(99) << qsizetype(10) << u"ef"_s;
         QTest::newRow("start beyond the end") << qsizetype(99) << qsizetype(1) << qsizetype(12) << QString();
@@ -140,7 +109,6 @@ private Q_SLOTS:
         box.setText(u"ab\r\ncd"_s);
         box.select(1, 3);
         box.setSelStart(4);
-        QCOMPARE(box.selStart(), 4);
         QCOMPARE(box.selLength(), 0);
         box.setSelLength(2);
         QCOMPARE(box.selText(), u"cd"_s);
@@ -170,8 +138,7 @@ private Q_SLOTS:
         box.setRtf(TextToRtf(u"x"_s, AddTabStops(MakeRtfTemplate(u"DejaVu Serif"_s, 13, true, true), 8), true));
         QCOMPARE(box.font().family(), u"DejaVu Serif"_s);
         QCOMPARE(box.font().pointSizeF(), 13.0);
-        QVERIFY(box.font().bold());
-        QVERIFY(box.font().italic());
+        QVERIFY(box.font().bold() && box.font().italic());
         QCOMPARE(box.tabStopDistance(), 960.0 * box.logicalDpiX() / 1440.0);
 
         // Without stops the box goes back to its default tab.
@@ -179,28 +146,13 @@ private Q_SLOTS:
         QCOMPARE(box.tabStopDistance(), 720.0 * box.logicalDpiX() / 1440.0);
     }
 
-    void finalParagraphMarkIsNotKept_data()
-    {
-        QTest::addColumn<QString>("handed");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("text ending with a break, doubled") << u"a<b>\r\n\r\n"_s << u"a<b>\r\n"_s;
-        QTest::newRow("first empty line") << u"\r\n\r\n"_s << u"\r\n"_s;
-        QTest::newRow("text without a final break") << u"a\r\nb"_s << u"a\r\nb"_s;
-    }
-    void finalParagraphMarkIsNotKept()
-    {
-        QFETCH(QString, handed);
-        QFETCH(QString, shown);
-        RichTextBox box;
-        box.setRtf(Coloured(handed));
-        QCOMPARE(box.text(), shown);
-    }
-
     void loadsAreNotUndoSteps()
     {
         RichTextBox box;
         QSignalSpy changes(&box, &QPlainTextEdit::textChanged);
-        box.setRtf(Coloured(u"<b>x</b>"_s));
+        // The text ends in a break, doubled when handed over: the final paragraph mark is not kept.
+        box.setRtf(Coloured(u"<b>x</b>\r\n\r\n"_s));
+        QCOMPARE(box.text(), u"<b>x</b>\r\n"_s);
         QVERIFY(!box.canUndo());
         QVERIFY(changes.count() > 0);
         box.setSelText(u"y"_s);
@@ -212,44 +164,32 @@ private Q_SLOTS:
         QVERIFY(!box.canUndo());
     }
 
-    void selRtfAtTheEndIsOneUndoStep()
-    {
-        RichTextBox box;
-        box.setRtf(Coloured(u"abc"_s));
-        box.setSelStart(3);
-        // What the document window hands over when inserting at the end.
-        box.setSelRtf(Coloured(u"<B>\r\n\r\n"_s));
-        QCOMPARE(box.text(), u"abc<B>\r\n"_s);
-        QCOMPARE(box.selStart(), 8);
-        QCOMPARE(ColourAt(box, 3), TagColour);
-        QCOMPARE(ColourAt(box, 0), TextColour);
-        QVERIFY(box.canUndo());
-        box.undo();
-        QCOMPARE(box.text(), u"abc"_s);
-        QVERIFY(!box.canUndo());
-    }
-
     void selRtfAndSelTextReplaceTheSelection_data()
     {
+        QTest::addColumn<qsizetype>("start");
+        QTest::addColumn<qsizetype>("length");
         QTest::addColumn<bool>("asRtf");
         QTest::addColumn<QString>("piece");
         QTest::addColumn<QString>("result");
         QTest::addColumn<qsizetype>("caret");
-        QTest::newRow("rtf over a break") << true << u"<i>\r\nz"_s << u"a<i>\r\nzd"_s << qsizetype(7);
-        QTest::newRow("plain text") << false << u"  "_s << u"a  d"_s << qsizetype(3);
-        QTest::newRow("plain line breaks") << false << u"\r\n\r\n"_s << u"a\r\n\r\nd"_s << qsizetype(5);
-        QTest::newRow("plain text that looks like rtf") << false << u"{\\rtf1 x}"_s << u"a{\\rtf1 x}d"_s
-                                                        << qsizetype(10);
+        // The text is "ab\r\ncd".
+        QTest::newRow("rtf over a break") << qsizetype(1) << qsizetype(4) << true << u"<i>\r\nz"_s << u"a<i>\r\nzd"_s << qsizetype(7);
+        // What the document window hands over when inserting at the end: the final mark is not kept.
+        QTest::newRow("rtf at the end") << qsizetype(6) << qsizetype(0) << true << u"<B>\r\n\r\n"_s << u"ab\r\ncd<B>\r\n"_s << qsizetype(11);
+        QTest::newRow("plain line breaks") << qsizetype(1) << qsizetype(4) << false << u"\r\n\r\n"_s << u"a\r\n\r\nd"_s << qsizetype(5);
+        QTest::newRow("plain text that looks like rtf") << qsizetype(1) << qsizetype(4) << false << u"{\\rtf1 x}"_s << u"a{\\rtf1 x}d"_s << qsizetype(10);
     }
     void selRtfAndSelTextReplaceTheSelection()
     {
+        QFETCH(qsizetype, start);
+        QFETCH(qsizetype, length);
         QFETCH(bool, asRtf);
         QFETCH(QString, piece);
         QFETCH(QString, result);
         QFETCH(qsizetype, caret);
         RichTextBox box;
-        box.setText(u"ab\r\ncd"_s);
-        box.select(1, 4);
+        box.setRtf(Coloured(u"ab\r\ncd"_s));
+        box.select(start, length);
         if (asRtf)
             box.setSelRtf(Coloured(piece));
         else
@@ -257,14 +197,22 @@ private Q_SLOTS:
         QCOMPARE(box.text(), result);
         QCOMPARE(box.selStart(), caret);
         QCOMPARE(box.selLength(), 0);
+        const qsizetype tag = result.indexOf(u'<');
+        if (tag >= 0) // Qt counts a line break as one position
+            QCOMPARE(ColourAt(box, tag - result.left(tag).count(u"\r\n"_s)), TagColour);
         box.undo();
         QCOMPARE(box.text(), u"ab\r\ncd"_s);
+        QVERIFY(!box.canUndo());
     }
 
     void typedTextTakesTheInsertionColour()
     {
         RichTextBox box;
         box.setRtf(Coloured(u"<b>"_s));
+        box.select(0, 3);
+        box.setSelColour(SmartColour); // the selection keeps its own colour
+        QCOMPARE(ColourAt(box, 0), TagColour);
+        QVERIFY(!box.canUndo());
         box.setSelStart(2); // inside the tag colour
         box.setSelColour(SmartColour);
         QTest::keyClicks(&box, u"xy"_s);
@@ -282,16 +230,6 @@ private Q_SLOTS:
         QCOMPARE(box.text(), u"<bxy>"_s);
     }
 
-    void selColourLeavesTheSelectionAlone()
-    {
-        RichTextBox box;
-        box.setRtf(Coloured(u"<b>"_s));
-        box.select(0, 3);
-        box.setSelColour(SmartColour);
-        QCOMPARE(ColourAt(box, 0), TagColour);
-        QVERIFY(!box.canUndo());
-    }
-
     void pastedLineBreaksCountOnce()
     {
         RichTextBox box;
@@ -303,20 +241,11 @@ private Q_SLOTS:
         QCOMPARE(box.selStart(), 5);
     }
 
-    void backColourAndWrap()
+    void backColourIsRedInTheLowByteAndDrawingSuspendsInPairs()
     {
         RichTextBox box;
         box.setBackColour(0x00FF8040);
         QCOMPARE(box.palette().color(QPalette::Base), QColor(0x40, 0x80, 0xFF));
-        box.setWordWrap(false);
-        QCOMPARE(box.lineWrapMode(), QPlainTextEdit::NoWrap);
-        box.setWordWrap(true);
-        QCOMPARE(box.lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    }
-
-    void drawingSuspendsAndResumesInPairs()
-    {
-        RichTextBox box;
         box.suspendDrawing();
         box.suspendDrawing();
         box.resumeDrawing();
@@ -325,20 +254,6 @@ private Q_SLOTS:
         QVERIFY(box.updatesEnabled());
         box.resumeDrawing(); // one too many does no harm
         QVERIFY(box.updatesEnabled());
-    }
-
-    void printsARangeToPdf()
-    {
-        QTemporaryDir folder;
-        RichTextBox box;
-        box.setRtf(Coloured(u"<p>page text</p>\r\nsecond line\r\n"_s));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(folder.filePath(u"out.pdf"_s));
-        box.printRange(&printer, 0, box.textLength());
-        QFile pdf(folder.filePath(u"out.pdf"_s));
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.readAll().startsWith("%PDF"));
     }
 };
 
