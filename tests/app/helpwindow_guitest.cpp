@@ -13,42 +13,24 @@
 
 using namespace tavorin;
 using namespace tavorin::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 QString pageText(HelpWindow *help)
 {
-    return help->findChild<QTextBrowser *>(QStringLiteral("rtfHelp"))->toPlainText();
-}
-
-QString readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// The anchors a page defines with <a name="...">.
-QStringList anchorsOf(const QString &html)
-{
-    QStringList names;
-    static const QRegularExpression anchor(QStringLiteral("<a\\s+name=\"([^\"]+)\""),
-                                           QRegularExpression::CaseInsensitiveOption);
-    for (const auto &match : anchor.globalMatch(html))
-        names.append(match.captured(1));
-    return names;
+    return help->findChild<QTextBrowser *>(u"rtfHelp"_s)->toPlainText();
 }
 
 // Checks that page ("file.html#anchor") exists in the shipped help folder.
 void verifyPageExists(const QString &page, const QString &from)
 {
-    const QString file = HelpPageFile(page);
-    const QString html = readAll(HelpFolder() + file);
-    QVERIFY2(!html.isEmpty(), qPrintable(from + QStringLiteral(": missing page ") + file));
+    QFile file(HelpFolder() + HelpPageFile(page));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(from + u": missing page "_s + page));
+    const QString html = QString::fromUtf8(file.readAll());
     const qsizetype hash = page.indexOf(u'#');
-    if (hash >= 0) {
-        QVERIFY2(anchorsOf(html).contains(page.mid(hash + 1)),
-                 qPrintable(from + QStringLiteral(": missing anchor ") + page));
-    }
+    QVERIFY2(hash < 0 || html.contains(u"<a name=\""_s + page.mid(hash + 1) + u'"', Qt::CaseInsensitive),
+             qPrintable(from + u": missing anchor "_s + page));
 }
 
 } // namespace
@@ -68,12 +50,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("context"); // set on the parent of the asking widget; 0 for none
         QTest::addColumn<QString>("page");
-        QTest::newRow("contents") << 0 << int(HelpTopic::Link) << QStringLiteral("contents.html");
-        QTest::newRow("topic of the window") << 1 << int(HelpTopic::Link) << QStringLiteral("format.html#link");
-        QTest::newRow("topic of a family") << 1 << int(HelpTopic::EditCommands) << QStringLiteral("edit.html");
-        QTest::newRow("no topic: contents") << 1 << 0 << QStringLiteral("contents.html");
-        QTest::newRow("keyword search") << 2 << int(HelpTopic::Link) << QStringLiteral("contents.html");
-        QTest::newRow("unknown mode: contents") << 7 << 0 << QStringLiteral("contents.html");
+        QTest::newRow("contents") << 0 << int(HelpTopic::Link) << u"contents.html"_s;
+        QTest::newRow("topic of the window") << 1 << int(HelpTopic::Link) << u"format.html#link"_s;
+        QTest::newRow("no topic: contents") << 1 << 0 << u"contents.html"_s;
+        QTest::newRow("keyword search") << 2 << int(HelpTopic::Link) << u"contents.html"_s;
+        QTest::newRow("unknown mode: contents") << 7 << 0 << u"contents.html"_s;
     }
     void modesOpenTheirPages()
     {
@@ -82,47 +63,31 @@ private Q_SLOTS:
         QFETCH(QString, page);
         QWidget dialog;
         SetHelpContext(&dialog, context);
-        auto *button = new QWidget(&dialog);
-        ShowHelp(button, mode);
+        ShowHelp(new QWidget(&dialog), mode);
         HelpWindow *help = HelpWindow::instance(false);
-        QVERIFY(help);
-        QCOMPARE(help->objectName(), QStringLiteral("frmHelp"));
-        QVERIFY(help->isVisible());
+        QVERIFY(help && help->isVisible() && !help->isModal());
         QCOMPARE(help->currentPage(), page);
-        QVERIFY(!pageText(help).contains(QStringLiteral("Page not found")));
+        QVERIFY(!pageText(help).contains(u"Page not found"_s));
         if (mode == HelpKeywordSearch) {
-            auto *keyword = help->findChild<QLineEdit *>(QStringLiteral("txtKeyword"));
+            auto *keyword = help->findChild<QLineEdit *>(u"txtKeyword"_s);
             QVERIFY(keyword->text().isEmpty());
             QTRY_VERIFY(keyword->hasFocus());
         }
-    }
-
-    void oneHelpWindowServesEveryCall()
-    {
-        QWidget window;
-        ShowHelp(&window, HelpContents);
-        HelpWindow *first = HelpWindow::instance(false);
-        ShowHelpKey(QStringLiteral("Save"));
-        QCOMPARE(HelpWindow::instance(false), first);
-        int helpWindows = 0;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            helpWindows += w->objectName() == u"frmHelp" ? 1 : 0;
-        QCOMPARE(helpWindows, 1);
-        QVERIFY(!first->isModal());
+        // Every further call goes to the same one window.
+        ShowHelpKey(u"Save"_s);
+        QCOMPARE(HelpWindow::instance(false), help);
+        QCOMPARE(QApplication::topLevelWidgets().count(help), 1);
     }
 
     void keywordSearch_data()
     {
         QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("page");     // "" keeps the page shown before
+        QTest::addColumn<QString>("page");     // "" keeps the contents shown before
         QTest::addColumn<QString>("selected"); // current keyword of the list
-        QTest::newRow("exact keyword") << QStringLiteral("Link") << QStringLiteral("format.html#link")
-                                       << QStringLiteral("Link");
-        QTest::newRow("any case") << QStringLiteral("lower case paths")
-                                  << QStringLiteral("edit.html#lowercasepaths")
-                                  << QStringLiteral("Lower Case Paths");
-        QTest::newRow("first letters only") << QStringLiteral("fra") << QString() << QStringLiteral("Frames");
-        QTest::newRow("no such keyword") << QStringLiteral("zzz") << QString() << QString();
+        QTest::newRow("exact keyword") << u"Link"_s << u"format.html#link"_s << u"Link"_s;
+        QTest::newRow("any case") << u"lower case paths"_s << u"edit.html#lowercasepaths"_s << u"Lower Case Paths"_s;
+        QTest::newRow("first letters only") << u"fra"_s << QString() << u"Frames"_s;
+        QTest::newRow("no such keyword") << u"zzz"_s << QString() << QString();
     }
     void keywordSearch()
     {
@@ -132,120 +97,102 @@ private Q_SLOTS:
         ShowHelp(nullptr, HelpContents);
         ShowHelpKey(key);
         HelpWindow *help = HelpWindow::instance(false);
-        QCOMPARE(help->currentPage(), page.isEmpty() ? QStringLiteral("contents.html") : page);
-        QCOMPARE(help->findChild<QLineEdit *>(QStringLiteral("txtKeyword"))->text(), key);
-        auto *list = help->findChild<QListWidget *>(QStringLiteral("lstKeywords"));
-        if (!selected.isEmpty())
-            QCOMPARE(list->currentItem()->text(), selected);
-
+        QCOMPARE(help->currentPage(), page.isEmpty() ? u"contents.html"_s : page);
+        auto *keyword = help->findChild<QLineEdit *>(u"txtKeyword"_s);
+        QCOMPARE(keyword->text(), key);
+        if (selected.isEmpty())
+            return;
+        QCOMPARE(help->findChild<QListWidget *>(u"lstKeywords"_s)->currentItem()->text(), selected);
         // Enter in the keyword box shows the page of the keyword the list points at.
-        if (!selected.isEmpty() && page.isEmpty()) {
-            QTest::keyClick(help->findChild<QLineEdit *>(QStringLiteral("txtKeyword")), Qt::Key_Return);
-            QCOMPARE(help->currentPage(), QStringLiteral("format.html#frames"));
-        }
+        QTest::keyClick(keyword, Qt::Key_Return);
+        QCOMPARE(help->currentPage(), page.isEmpty() ? u"format.html#frames"_s : page);
     }
 
     void missingPagesShowPageNotFound()
     {
         TestEnvironment environment;
-        environment.writeFile(QStringLiteral("help/index.txt"),
+        environment.writeFile(u"help/index.txt"_s,
                               "[Topics]\n5 = gone.html#here\n6 = there.html\n[Keywords]\nGone = gone.html\n");
-        environment.writeFile(QStringLiteral("help/there.html"),
+        environment.writeFile(u"help/there.html"_s,
                               "<html><body><p>There.</p><a href=\"nowhere.html\">next</a></body></html>");
-        SetHelpFolder(environment.root() + QStringLiteral("/help"));
+        SetHelpFolder(environment.root() + u"/help"_s);
         QWidget window;
-
         ShowHelp(&window, HelpContents);
         HelpWindow *help = HelpWindow::instance(false);
-        QVERIFY(pageText(help).contains(QStringLiteral("Page not found")));
-        QVERIFY(pageText(help).contains(QStringLiteral("\"contents.html\"")));
-
+        QVERIFY(pageText(help).contains(u"Page not found"_s));
+        QVERIFY(pageText(help).contains(u"\"contents.html\""_s));
         SetHelpContext(&window, 5);
         ShowHelp(&window, HelpContextTopic);
-        QVERIFY(pageText(help).contains(QStringLiteral("\"gone.html\" cannot be found")));
-
+        QVERIFY(pageText(help).contains(u"\"gone.html\" cannot be found"_s));
         SetHelpContext(&window, 999);
         ShowHelp(&window, HelpContextTopic);
-        QVERIFY(pageText(help).contains(QStringLiteral("There is no help page for topic 999.")));
-
-        ShowHelpKey(QStringLiteral("gone"));
-        QVERIFY(pageText(help).contains(QStringLiteral("Page not found")));
+        QVERIFY(pageText(help).contains(u"There is no help page for topic 999."_s));
+        ShowHelpKey(u"gone"_s);
+        QVERIFY(pageText(help).contains(u"Page not found"_s));
 
         // A link from a page to a missing page.
-        help->showPage(QStringLiteral("there.html"));
-        QVERIFY(pageText(help).contains(QStringLiteral("There.")));
-        auto *browser = help->findChild<QTextBrowser *>(QStringLiteral("rtfHelp"));
-        Q_EMIT browser->anchorClicked(QUrl(QStringLiteral("nowhere.html")));
-        QVERIFY(pageText(help).contains(QStringLiteral("\"nowhere.html\" cannot be found")));
-        QCOMPARE(help->currentPage(), QStringLiteral("nowhere.html"));
+        help->showPage(u"there.html"_s);
+        QVERIFY(pageText(help).contains(u"There."_s));
+        Q_EMIT help->findChild<QTextBrowser *>(u"rtfHelp"_s)->anchorClicked(QUrl(u"nowhere.html"_s));
+        QVERIFY(pageText(help).contains(u"\"nowhere.html\" cannot be found"_s));
+        QCOMPARE(help->currentPage(), u"nowhere.html"_s);
     }
 
     void missingIndexLeavesAnEmptyKeywordList()
     {
         TestEnvironment environment;
-        environment.writeFile(QStringLiteral("help/contents.html"), "<html><body>Start</body></html>");
-        SetHelpFolder(environment.root() + QStringLiteral("/help"));
-        ShowHelpKey(QStringLiteral("Link"));
+        environment.writeFile(u"help/contents.html"_s, "<html><body>Start</body></html>");
+        SetHelpFolder(environment.root() + u"/help"_s);
+        ShowHelpKey(u"Link"_s);
         HelpWindow *help = HelpWindow::instance(false);
-        QCOMPARE(help->findChild<QListWidget *>(QStringLiteral("lstKeywords"))->count(), 0);
-        QCOMPARE(pageText(help), QStringLiteral("Start"));
+        QCOMPARE(help->findChild<QListWidget *>(u"lstKeywords"_s)->count(), 0);
+        QCOMPARE(pageText(help), u"Start"_s);
     }
 
     void indexParsing()
     {
         const HelpIndex index = HelpIndex::parse(
-            QStringLiteral("; comment\r\n[ topics ]\r\n 12 = a.html \r\nx = b.html\r\n12 = c.html\r\n"
-                           "13 =\r\n[KEYWORDS]\r\nzebra = z.html\r\nApple = a.html#top\r\napple = other.html\r\n"
-                           "no equals sign\r\n[Other]\r\n14 = d.html\r\n"));
+            u"; comment\r\n[ topics ]\r\n 12 = a.html \r\nx = b.html\r\n12 = c.html\r\n13 =\r\n[KEYWORDS]\r\n"
+            "zebra = z.html\r\nApple = a.html#top\r\napple = other.html\r\nno equals sign\r\n[Other]\r\n14 = d.html\r\n"_s);
         QCOMPARE(index.topics().size(), 1);
-        QCOMPARE(index.topicPage(12), QStringLiteral("a.html"));
+        QCOMPARE(index.topicPage(12), u"a.html"_s);
         QCOMPARE(index.topicPage(14), QString());
         QCOMPARE(index.keywords().size(), 2);
-        QCOMPARE(index.keywords()[0].keyword, QStringLiteral("Apple"));
-        QCOMPARE(index.keywordPage(QStringLiteral("APPLE")), QStringLiteral("a.html#top"));
-        QCOMPARE(index.firstKeywordStartingWith(QStringLiteral("ZE")), 1);
-        QCOMPARE(index.firstKeywordStartingWith(QStringLiteral("q")), -1);
+        QCOMPARE(index.keywords()[0].keyword, u"Apple"_s);
+        QCOMPARE(index.keywordPage(u"APPLE"_s), u"a.html#top"_s);
+        QCOMPARE(index.firstKeywordStartingWith(u"ZE"_s), 1);
+        QCOMPARE(index.firstKeywordStartingWith(u"q"_s), -1);
     }
 
-    void shippedIndexPointsAtExistingPages()
+    void shippedHelpLinksToExistingPages()
     {
-        const HelpIndex index = HelpIndex::load(HelpFolder() + QStringLiteral("index.txt"));
-        QVERIFY(!index.topics().isEmpty());
-        QVERIFY(!index.keywords().isEmpty());
+        const HelpIndex index = HelpIndex::load(HelpFolder() + u"index.txt"_s);
+        QVERIFY(!index.topics().isEmpty() && !index.keywords().isEmpty());
         for (auto it = index.topics().cbegin(); it != index.topics().cend(); ++it)
-            verifyPageExists(it.value(), QStringLiteral("topic %1").arg(it.key()));
+            verifyPageExists(it.value(), u"topic %1"_s.arg(it.key()));
         for (const HelpKeyword &entry : index.keywords())
-            verifyPageExists(entry.page, QStringLiteral("keyword ") + entry.keyword);
+            verifyPageExists(entry.page, u"keyword "_s + entry.keyword);
 
         // Every help context the program's windows use has a page.
-        const int topics[] = {
-            HelpTopic::Contents, HelpTopic::StartUp, HelpTopic::SmartFields, HelpTopic::FileCommands,
-            HelpTopic::WebPageWizard, HelpTopic::FramesWizard, HelpTopic::Printing, HelpTopic::ViewInBrowser,
-            HelpTopic::EditCommands, HelpTopic::FindReplace, HelpTopic::InsertCommands,
-            HelpTopic::OneFieldPrompt, HelpTopic::EmbeddedImage, HelpTopic::HorizontalRule,
-            HelpTopic::PageSound, HelpTopic::TimerAutoLoad, HelpTopic::SearchEngineLinks,
-            HelpTopic::PageStructure, HelpTopic::PageColours, HelpTopic::PageTextSize,
-            HelpTopic::FormatCommands, HelpTopic::Link, HelpTopic::Table, HelpTopic::QuickTable,
-            HelpTopic::Frames, HelpTopic::TextAppearance, HelpTopic::Options, HelpTopic::Preferences,
-            HelpTopic::LocationDialog, HelpTopic::WindowCommands, HelpTopic::HelpCommands,
-            HelpTopic::ReferenceGuides};
-        for (const int topic : topics)
+        using namespace HelpTopic;
+        for (const int topic : {Contents, StartUp, SmartFields, FileCommands, WebPageWizard, FramesWizard, Printing,
+                                ViewInBrowser, EditCommands, FindReplace, InsertCommands, OneFieldPrompt, EmbeddedImage,
+                                HorizontalRule, PageSound, TimerAutoLoad, SearchEngineLinks, PageStructure, PageColours,
+                                PageTextSize, FormatCommands, Link, Table, QuickTable, Frames, TextAppearance, Options,
+                                Preferences, LocationDialog, WindowCommands, HelpCommands, ReferenceGuides})
             QVERIFY2(!index.topicPage(topic).isEmpty(), qPrintable(QString::number(topic)));
-    }
 
-    void shippedPagesLinkToExistingPages()
-    {
-        const QStringList pages = QDir(HelpFolder()).entryList({QStringLiteral("*.html")}, QDir::Files);
-        QVERIFY(pages.contains(QStringLiteral("contents.html")));
-        static const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""),
-                                             QRegularExpression::CaseInsensitiveOption);
+        // Every link of every page leads somewhere.
+        const QStringList pages = QDir(HelpFolder()).entryList({u"*.html"_s}, QDir::Files);
+        QVERIFY(pages.contains(u"contents.html"_s));
+        static const QRegularExpression link(u"href=\"([^\"]+)\""_s, QRegularExpression::CaseInsensitiveOption);
         for (const QString &page : pages) {
-            const QString html = readAll(HelpFolder() + page);
-            QVERIFY2(html.contains(QStringLiteral("<title>")), qPrintable(page));
-            for (const auto &match : link.globalMatch(html)) {
-                const QString target = match.captured(1);
-                verifyPageExists(target.startsWith(u'#') ? page + target : target, page);
-            }
+            QFile file(HelpFolder() + page);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            QVERIFY2(html.contains(u"<title>"_s), qPrintable(page));
+            for (const auto &match : link.globalMatch(html))
+                verifyPageExists(match.captured(1).startsWith(u'#') ? page + match.captured(1) : match.captured(1), page);
         }
     }
 
@@ -259,15 +206,14 @@ private Q_SLOTS:
         ShowHelp(dialog, HelpContextTopic);
         HelpWindow *help = HelpWindow::instance(false);
         QCOMPARE(help->parentWidget(), dialog);
-        QCOMPARE(help->currentPage(), QStringLiteral("format.html#table"));
+        QCOMPARE(help->currentPage(), u"format.html#table"_s);
 
         dialog->hide();
-        QVERIFY(HelpWindow::instance(false));
         QCOMPARE(help->parentWidget(), nullptr);
         QVERIFY(help->isVisible());
         delete dialog;
         QCOMPARE(HelpWindow::instance(false), help);
-        QCOMPARE(help->currentPage(), QStringLiteral("format.html#table"));
+        QCOMPARE(help->currentPage(), u"format.html#table"_s);
     }
 };
 
