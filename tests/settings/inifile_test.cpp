@@ -38,46 +38,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-
-        const QByteArray fonts = "[Collection Names]\n1=Sans\n2=Serif\n[Collection Fonts]\n1=Arial,Helvetica\n";
-        QTest::newRow("plain") << fonts << "Collection Names" << "2" << "Serif";
-        QTest::newRow("section and key without regard to case")
-            << QByteArray("[Locations]\nUserData=/home/me\n") << "LOCATIONS" << "userdata" << "/home/me";
-        QTest::newRow("blanks around key, = and value")
-            << QByteArray("[S]\n  Key  =   some value   \n") << "S" << "Key" << "some value";
-        QTest::newRow("value after the first =")
-            << QByteArray("[S]\nk=a=b\n") << "S" << "k" << "a=b";
-        QTest::newRow("tabs are not blanks")
-            << QByteArray("[S]\nk=\tv\t\n") << "S" << "k" << "\tv\t";
-        QTest::newRow("spaces inside the brackets")
-            << QByteArray("[ Fonts ]\nk=v\n") << "Fonts" << "k" << "v";
+        QTest::newRow("section and key without regard to case") << QByteArray("[Locations]\nUserData=/me\n")
+                                                                << "LOCATIONS" << "userdata" << "/me";
+        QTest::newRow("blanks around key, = and value") << QByteArray("[S]\n  Key  =   a value   \n") << "S"
+                                                        << "Key" << "a value";
+        QTest::newRow("value after the first =") << QByteArray("[S]\nk=a=b\n") << "S" << "k" << "a=b";
         QTest::newRow("CRLF lines") << QByteArray("[S]\r\nk=v\r\nl=w\r\n") << "S" << "k" << "v";
-        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[S]\nk=v\n") << "S" << "k" << "v";
-        QTest::newRow("same key in another section")
-            << QByteArray("[A]\nk=a\n[B]\nk=b\n") << "B" << "k" << "b";
-        QTest::newRow("key before any section is in none")
-            << QByteArray("k=x\n[S]\nother=y\n") << "S" << "k" << "default";
-        QTest::newRow("unclosed header still opens a section")
-            << QByteArray("[A]\nk=a\n[B\nk=b\n") << "B" << "k" << "b";
-        QTest::newRow("second copy of a section")
-            << QByteArray("[S]\na=1\n[T]\n[S]\nb=2\n") << "S" << "b" << "2";
-        QTest::newRow("first copy of a key wins")
-            << QByteArray("[S]\nk=1\nK=2\n") << "S" << "k" << "1";
+        QTest::newRow("key of the next section") << QByteArray("[A]\nx=1\n[B]\nk=b\n") << "A" << "k" << "default";
+        QTest::newRow("key before any section is in none") << QByteArray("k=x\n[S]\no=y\n") << "S" << "k" << "default";
+        QTest::newRow("unclosed header still opens a section") << QByteArray("[A]\nk=a\n[B\nk=b\n") << "B" << "k"
+                                                               << "b";
+        QTest::newRow("second copy of a section") << QByteArray("[S]\na=1\n[T]\n[S]\nb=2\n") << "S" << "b" << "2";
         QTest::newRow("UTF-8") << QByteArray("[S]\nk=Caf\xC3\xA9\n") << "S" << "k" << "Café";
         QTest::newRow("Windows-1252") << QByteArray("[S]\nk=Caf\xE9 \x80\n") << "S" << "k" << "Café €";
-        QTest::newRow("300 characters cut to 254")
-            << "[S]\nk=" + QByteArray(254, 'a') + QByteArray(46, 'b') + "\n" << "S" << "k"
-            << QString(254, u'a');
         QTest::newRow("empty value") << QByteArray("[S]\nk=\n") << "S" << "k" << "default";
-        QTest::newRow("blank value") << QByteArray("[S]\nk=    \n") << "S" << "k" << "default";
-        QTest::newRow("Not Used") << QByteArray("[S]\nk=Not Used\n") << "S" << "k" << "default";
-        QTest::newRow("not used in any case, more words")
-            << QByteArray("[S]\nk=NOT USED here\n") << "S" << "k" << "default";
+        QTest::newRow("not used in any case") << QByteArray("[S]\nk=NOT USED here\n") << "S" << "k" << "default";
         QTest::newRow("Not Use is a value") << QByteArray("[S]\nk=Not Use\n") << "S" << "k" << "Not Use";
-        QTest::newRow("missing key") << fonts << "Collection Names" << "3" << "default";
-        QTest::newRow("missing section") << fonts << "Other" << "1" << "default";
-        QTest::newRow("key of the next section")
-            << fonts << "Collection Names" << "Arial" << "default";
         QTest::newRow("binary junk") << Bytes("\x00\xff[\x01=\n=\n[S]\nk=v\x00w\n") << "S" << "k" << "v";
     }
     void read()
@@ -91,13 +67,6 @@ private Q_SLOTS:
         QCOMPARE(ReadIniValue(file, section, key, u"default"_s), expected);
     }
 
-    void readMissingFile()
-    {
-        TestEnvironment env;
-        QCOMPARE(ReadIniValue(env.root() + u"/none.ini"_s, u"S"_s, u"k"_s, u"d"_s), u"d");
-        QCOMPARE(ReadIniValue(env.root(), u"S"_s, u"k"_s, u"d"_s), u"d"); // a folder
-    }
-
     void write_data()
     {
         QTest::addColumn<QByteArray>("before");
@@ -105,33 +74,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
-
         QTest::newRow("new file") << QByteArray() << "Locations" << "UserData" << "/home/me/"
                                   << QByteArray("[Locations]\nUserData=/home/me/\n");
         QTest::newRow("replace keeps everything else")
             << QByteArray("; fonts\n[A]\n  Key = old ; not a comment\nz=1\n\n[B]\nKey=b\n") << "a" << "key" << "new"
             << QByteArray("; fonts\n[A]\n  Key=new\nz=1\n\n[B]\nKey=b\n");
-        QTest::newRow("new key after the last line of its section")
-            << QByteArray("[A]\nx=1\n\n[B]\ny=2\n") << "A" << "k" << "v"
-            << QByteArray("[A]\nx=1\nk=v\n\n[B]\ny=2\n");
-        QTest::newRow("new key in an empty last section without line break")
-            << QByteArray("[A]\nx=1\n[B]") << "B" << "k" << "v" << QByteArray("[A]\nx=1\n[B]\nk=v");
-        QTest::newRow("new section at the end")
-            << QByteArray("[A]\nx=1") << "B" << "k" << "v" << QByteArray("[A]\nx=1\n[B]\nk=v\n");
-        QTest::newRow("CRLF file stays CRLF")
-            << QByteArray("[A]\r\nx=1\r\n") << "A" << "y" << "2" << QByteArray("[A]\r\nx=1\r\ny=2\r\n");
+        QTest::newRow("new key after the last line of its section") << QByteArray("[A]\nx=1\n\n[B]\ny=2\n") << "A"
+                                                                    << "k" << "v"
+                                                                    << QByteArray("[A]\nx=1\nk=v\n\n[B]\ny=2\n");
+        QTest::newRow("new key in a last section without line break") << QByteArray("[A]\nx=1\n[B]") << "B" << "k"
+                                                                      << "v" << QByteArray("[A]\nx=1\n[B]\nk=v");
+        QTest::newRow("CRLF file stays CRLF") << QByteArray("[A]\r\nx=1\r\n") << "A" << "y" << "2"
+                                              << QByteArray("[A]\r\nx=1\r\ny=2\r\n");
         QTest::newRow("other bytes kept as they are")
             << Bytes("\xEF\xBB\xBF[A]\nname=Caf\xE9\nk=old\n\x00\xff\n") << "A" << "k" << "Café"
             << Bytes("\xEF\xBB\xBF[A]\nname=Caf\xE9\nk=Caf\xC3\xA9\n\x00\xff\n");
-        QTest::newRow("line breaks in a value become spaces")
-            << QByteArray("[A]\n") << "A" << "k" << "one\r\ntwo\n[B]" << QByteArray("[A]\nk=one  two [B]\n");
-        QTest::newRow("empty value") << QByteArray("[A]\nk=v\n") << "A" << "k" << "" << QByteArray("[A]\nk=\n");
-        QTest::newRow("key holding = is refused")
-            << QByteArray("[A]\n") << "A" << "a=b" << "v" << QByteArray("[A]\n");
-        QTest::newRow("section holding ] is refused")
-            << QByteArray("[A]\n") << "A]x" << "k" << "v" << QByteArray("[A]\n");
-        QTest::newRow("key on two lines is refused")
-            << QByteArray("[A]\n") << "A" << "k\n[B]" << "v" << QByteArray("[A]\n");
+        QTest::newRow("line breaks in a value become spaces") << QByteArray("[A]\n") << "A" << "k" << "one\r\ntwo\n[B]"
+                                                              << QByteArray("[A]\nk=one  two [B]\n");
+        QTest::newRow("key holding = is refused") << QByteArray("[A]\n") << "A" << "a=b" << "v" << QByteArray("[A]\n");
+        QTest::newRow("key on two lines is refused") << QByteArray("[A]\n") << "A" << "k\n[B]" << "v"
+                                                     << QByteArray("[A]\n");
     }
     void write()
     {
@@ -149,23 +111,6 @@ private Q_SLOTS:
         QVERIFY2(!QFileInfo::exists(file + u".lock"_s), "the lock is released");
     }
 
-    void writeThenReadRoundTrips()
-    {
-        TestEnvironment env;
-        const QString file = env.root() + u"/fonts.dat"_s;
-        for (int i = 1; i <= 20; ++i) {
-            WriteIniValue(file, u"Collection Names"_s, QString::number(i), u"Name "_s + QString::number(i));
-            WriteIniValue(file, u"Collection Fonts"_s, QString::number(i), u"Font"_s + QString::number(i));
-        }
-        WriteIniValue(file, u"collection names"_s, u"7"_s, u"Seven"_s);
-        for (int i = 1; i <= 20; ++i) {
-            QCOMPARE(ReadIniValue(file, u"Collection Fonts"_s, QString::number(i), QString()),
-                     u"Font"_s + QString::number(i));
-        }
-        QCOMPARE(ReadIniValue(file, u"Collection Names"_s, u"7"_s, QString()), u"Seven");
-        QCOMPARE(ReadBytes(file).count("[Collection Names]"), 1);
-    }
-
     void tenThousandLines()
     {
         TestEnvironment env;
@@ -178,12 +123,8 @@ private Q_SLOTS:
         const QString file = env.writeFile(u"big.ini"_s, content);
         WriteIniValue(file, u"Section 50"_s, u"Key7"_s, u"changed"_s);
         WriteIniValue(file, u"Section 99"_s, u"NewKey"_s, u"added"_s);
-
         QByteArray expected = content;
-        expected.replace("[Section 50]\nKey0=Value 5000\nKey1=Value 5001\nKey2=Value 5002\nKey3=Value 5003\n"
-                         "Key4=Value 5004\nKey5=Value 5005\nKey6=Value 5006\nKey7=Value 5007\n",
-                         "[Section 50]\nKey0=Value 5000\nKey1=Value 5001\nKey2=Value 5002\nKey3=Value 5003\n"
-                         "Key4=Value 5004\nKey5=Value 5005\nKey6=Value 5006\nKey7=changed\n");
+        expected.replace("Key7=Value 5007\n", "Key7=changed\n");
         expected += "NewKey=added\n";
         QCOMPARE(ReadBytes(file), expected);
         QCOMPARE(ReadIniValue(file, u"section 99"_s, u"key98"_s, QString()), u"Value 9998");
@@ -193,15 +134,12 @@ private Q_SLOTS:
     void hundredThousandCharacterLines()
     {
         TestEnvironment env;
-        const QByteArray longValue(100000, 'v');
-        const QByteArray longJunk(100000, '[');
-        const QByteArray content = "[A]\nlong=" + longValue + "\n" + "; " + longJunk + "\nshort=1\n"
-                                   + QByteArray(100000, 'k') + "=x\n[B]\nb=2\n";
+        const QByteArray content = "[A]\nlong=" + QByteArray(100000, 'v') + "\n; " + QByteArray(100000, '[')
+                                   + "\nshort=1\n" + QByteArray(100000, 'k') + "=x\n[B]\nb=2\n";
         const QString file = env.writeFile(u"long.ini"_s, content);
         QCOMPARE(ReadIniValue(file, u"A"_s, u"long"_s, QString()), QString(MaxIniValueLength, u'v'));
         QCOMPARE(ReadIniValue(file, u"A"_s, u"short"_s, QString()), u"1");
         QCOMPARE(ReadIniValue(file, u"B"_s, u"b"_s, QString()), u"2");
-
         WriteIniValue(file, u"A"_s, u"short"_s, u"2"_s);
         WriteIniValue(file, u"B"_s, u"c"_s, QString(100000, u'c'));
         QByteArray expected = content;
@@ -211,15 +149,16 @@ private Q_SLOTS:
         QCOMPARE(ReadIniValue(file, u"B"_s, u"c"_s, QString()), QString(MaxIniValueLength, u'c'));
     }
 
-    void unwritablePlacesFailSilently()
+    void unusablePlacesFailSilently()
     {
         TestEnvironment env;
+        QCOMPARE(ReadIniValue(env.root() + u"/none.ini"_s, u"S"_s, u"k"_s, u"d"_s), u"d");
+        QCOMPARE(ReadIniValue(env.root(), u"S"_s, u"k"_s, u"d"_s), u"d"); // a folder
         const QString blocker = env.writeFile(u"blocker"_s, "plain file");
         WriteIniValue(blocker + u"/data.ini"_s, u"S"_s, u"k"_s, u"v"_s);
         QCOMPARE(ReadBytes(blocker), QByteArray("plain file"));
         WriteIniValue(env.root() + u"/missing/folder/data.ini"_s, u"S"_s, u"k"_s, u"v"_s);
         QVERIFY(!QFileInfo::exists(env.root() + u"/missing"_s));
-
         if (geteuid() == 0)
             QSKIP("folder permissions do not bind the root user");
         const QString file = env.writeFile(u"ro/data.ini"_s, "[S]\nk=old\n");

@@ -1,11 +1,10 @@
 #include "settings/paths.h"
+#include "tests/support/testenvironment.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavorin;
+using namespace tavorin::testing;
 using namespace Qt::StringLiterals;
 
 class PathsTest : public QObject {
@@ -21,12 +20,9 @@ private Q_SLOTS:
         QTest::newRow("drive letter") << u"C:\\web\\a.htm"_s << false << true << u"C:\\"_s;
         QTest::newRow("leading blanks before UNC") << u"  \\\\server\\share\\a.htm"_s << true << false
                                                    << u"\\\\s"_s;
-        QTest::newRow("blanks before drive") << u"  d:\\x"_s << false << true << u"d:\\"_s;
         QTest::newRow("relative") << u"images\\a.gif"_s << false << false << u"ima"_s;
         QTest::newRow("linux") << u"/home/me/a.htm"_s << false << true << u"/"_s;
-        QTest::newRow("linux with blanks") << u" /srv/x"_s << false << true << u"/"_s;
         QTest::newRow("tab is not a blank") << u"\t\\\\server"_s << false << false << u"\t\\\\"_s;
-        QTest::newRow("empty") << QString() << false << false << QString();
         QTest::newRow("address") << u"http://x.com/"_s << false << false << u"htt"_s;
     }
     void pathPredicates()
@@ -46,10 +42,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("extension");
-        QTest::newRow("windows") << u"C:\\web\\a.htm"_s << u"C:\\web\\"_s << u"a.htm"_s << u"htm"_s;
         QTest::newRow("anchor") << u"C:\\web\\a.htm#top"_s << u"C:\\web\\"_s << u"a.htm"_s << u"htm"_s;
-        QTest::newRow("bare name") << u"a.htm"_s << QString() << u"a.htm"_s << u"htm"_s;
-        QTest::newRow("link slashes") << u"images/Logo.GIF"_s << u"images/"_s << u"Logo.GIF"_s << u"GIF"_s;
         QTest::newRow("mixed separators") << u"C:\\web/docs\\b.html"_s << u"C:\\web/docs\\"_s << u"b.html"_s
                                           << u"html"_s;
         QTest::newRow("linux") << u"/home/me/web/index.shtml"_s << u"/home/me/web/"_s << u"index.shtml"_s
@@ -81,16 +74,11 @@ private Q_SLOTS:
             << u"C:\\Web\\Images\\p.gif"_s << u"c:\\web\\docs\\page.htm"_s << u"..\\Images\\p.gif"_s;
         QTest::newRow("partial folder name does not count")
             << u"C:\\web\\docs2\\b.gif"_s << u"C:\\web\\docs\\a.htm"_s << u"..\\docs2\\b.gif"_s;
-        QTest::newRow("same folder") << u"C:\\web\\a.gif"_s << u"C:\\web\\page.htm"_s << u"a.gif"_s;
         QTest::newRow("document folder") << u"C:\\web\\img\\a.gif"_s << u"C:\\web\\"_s << u"img\\a.gif"_s;
-        QTest::newRow("two up") << u"C:\\a.gif"_s << u"C:\\web\\docs\\"_s << u"..\\..\\a.gif"_s;
         QTest::newRow("slash in windows document is not counted")
             << u"C:\\web\\a.gif"_s << u"C:\\web\\docs/p.htm"_s << u"a.gif"_s;
         QTest::newRow("linux sibling") << u"/home/me/web/img/p.gif"_s << u"/home/me/web/docs/page.htm"_s
                                        << u"../img/p.gif"_s;
-        QTest::newRow("linux folder") << u"/home/me/web/img/p.gif"_s << u"/home/me/web/"_s << u"img/p.gif"_s;
-        QTest::newRow("linux partial name") << u"/srv/docs2/b.gif"_s << u"/srv/docs/a.htm"_s
-                                            << u"../docs2/b.gif"_s;
         QTest::newRow("linux compares case exactly")
             << u"/srv/Web/a.gif"_s << u"/srv/web/p.htm"_s << u"../Web/a.gif"_s;
         QTest::newRow("linux three up") << u"/a.gif"_s << u"/x/y/z/"_s << u"../../../a.gif"_s;
@@ -109,7 +97,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shortened");
         const QString p46 = u"C:\\"_s + QString(37, u'a') + u"\\b.htm"_s;
         QTest::newRow("46 characters unchanged") << p46 << p46;
-        QTest::newRow("trimmed") << u"  C:\\web\\a.htm "_s << u"C:\\web\\a.htm"_s;
         QTest::newRow("long folder chain")
             << u"C:\\Documents and Settings\\someone\\My Documents\\Web\\index.htm"_s
             << u"C:\\Documents and Settings\\someone\\...\\index.htm"_s;
@@ -138,9 +125,6 @@ private Q_SLOTS:
         QTest::newRow("quoted with blanks") << u"\"C:\\my web\\a.htm\" \"D:\\b.htm\""_s
                                             << QStringList{u"C:\\my web\\a.htm "_s, u"D:\\b.htm"_s};
         QTest::newRow("one path") << u"  C:\\a b.htm  "_s << QStringList{u"C:\\a b.htm"_s};
-        QTest::newRow("empty") << QString() << QStringList{};
-        QTest::newRow("linux two") << u"/home/a.htm /home/b.htm"_s
-                                   << QStringList{u"/home/a.htm"_s, u"/home/b.htm"_s};
         QTest::newRow("linux blank inside a name")
             << u"/home/me/My Page.htm /tmp/x.htm"_s << QStringList{u"/home/me/My Page.htm"_s, u"/tmp/x.htm"_s};
         QTest::newRow("linux quoted") << u"\"/a b/c.htm\" \"/d.htm\""_s
@@ -164,36 +148,22 @@ private Q_SLOTS:
         QCOMPARE(SplitFileList(QStringList{u"a.htm"_s}), QStringList{u"a.htm"_s});
     }
 
-    void trueCasePath()
+    void pathsAsSpeltOnDisk()
     {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(u"Web/Images"_s));
-        QFile file(dir.path() + u"/Web/Images/Logo.GIF"_s);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        const QString root = dir.path();
-
+        TestEnvironment env;
+        const QString root = env.root();
+        env.writeFile(u"Web/Images/Logo.GIF"_s, "");
         QCOMPARE(TrueCasePath(root + u"/web/images/logo.gif"_s), root + u"/Web/Images/Logo.GIF"_s);
         QCOMPARE(TrueCasePath(root + u"/WEB/images/"_s), root + u"/Web/Images/"_s);
-        QCOMPARE(TrueCasePath(root + u"/Web/Images/Logo.GIF"_s), root + u"/Web/Images/Logo.GIF"_s);
-        const QString missing = root + u"/web/nothing/logo.gif"_s;
-        QCOMPARE(TrueCasePath(missing), missing);
-        QCOMPARE(TrueCasePath(u"relative/a.htm"_s), u"relative/a.htm"_s);
-        QCOMPARE(TrueCasePath(u"Q:\\no\\such.htm"_s), u"Q:\\no\\such.htm"_s);
-
+        for (const QString &unchanged : {root + u"/web/nothing/logo.gif"_s, u"relative/a.htm"_s, u"Q:\\no\\such.htm"_s})
+            QCOMPARE(TrueCasePath(unchanged), unchanged);
         QCOMPARE(ResolveCaseBlind(root, u"WEB\\IMAGES\\logo.gif"_s), root + u"/Web/Images/Logo.GIF"_s);
         QCOMPARE(ResolveCaseBlind(root, u"web/none/a.js"_s), root + u"/Web/none/a.js"_s);
-    }
-
-    void exactSpellingWinsOverCaseBlindMatch()
-    {
-        QTemporaryDir dir;
-        for (const QString &name : {u"a.htm"_s, u"A.htm"_s}) {
-            QFile file(dir.path() + u'/' + name);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        QCOMPARE(TrueCasePath(dir.path() + u"/A.htm"_s), dir.path() + u"/A.htm"_s);
-        QCOMPARE(TrueCasePath(dir.path() + u"/a.htm"_s), dir.path() + u"/a.htm"_s);
+        // An exact spelling wins over a case-blind match.
+        env.writeFile(u"a.htm"_s, "");
+        env.writeFile(u"A.htm"_s, "");
+        QCOMPARE(TrueCasePath(root + u"/A.htm"_s), root + u"/A.htm"_s);
+        QCOMPARE(TrueCasePath(root + u"/a.htm"_s), root + u"/a.htm"_s);
     }
 };
 
