@@ -19,20 +19,17 @@ private Q_SLOTS:
         QTest::newRow("unquoted stops at >") << u"<IMG SRC=pic.gif>"_s << u"src"_s << u"pic.gif"_s;
         QTest::newRow("missing attribute") << u"<A HREF=\"x.htm\">"_s << u"NAME"_s << QString();
         QTest::newRow("longer name is not the attribute") << u"<META NAMESPACE=x>"_s << u"NAME"_s << QString();
-        QTest::newRow("case-blind name") << u"<a href=\"Page.htm\">"_s << u"HREF"_s << u"Page.htm"_s;
         QTest::newRow("blanks round =") << u"<A HREF  =  \"a b.htm\" >"_s << u"HREF"_s << u"a b.htm"_s;
         QTest::newRow("blanks inside quotes trimmed") << u"<A TITLE=\"  hi  \">"_s << u"TITLE"_s << u"hi"_s;
         QTest::newRow("blank value kept") << u"<A TITLE=\" \">"_s << u"TITLE"_s << u" "_s;
         QTest::newRow("> ends a quoted value") << u"<A TITLE=\"a>b\">"_s << u"TITLE"_s << u"a"_s;
         QTest::newRow("quote switches on midway") << u"<IMG SRC=A\"B C\">"_s << u"SRC"_s << u"AB C"_s;
         QTest::newRow("no = after the name") << u"<HR NOSHADE WIDTH=5>"_s << u"NOSHADE"_s << QString();
-        QTest::newRow("only the first occurrence") << u"<A TITLE=\"see NAME\" NAME=x>"_s << u"NAME"_s
-                                                   << QString();
+        QTest::newRow("only the first occurrence") << u"<A TITLE=\"see NAME\" NAME=x>"_s << u"NAME"_s << QString();
         QTest::newRow("name at the start of the text") << u"src=a.gif b"_s << u"src"_s << u"a.gif"_s;
         QTest::newRow("unclosed quote runs to the end") << u"<A HREF=\"x.htm   "_s << u"HREF"_s << u"x.htm"_s;
         QTest::newRow("name with <") << u"<a name=\"first\">text"_s << u"<A NAME"_s << u"first"_s;
         QTest::newRow("empty value") << u"<A HREF=>"_s << u"HREF"_s << QString();
-        QTest::newRow("empty text") << QString() << u"HREF"_s << QString();
     }
     void attributeValue()
     {
@@ -51,6 +48,7 @@ private Q_SLOTS:
         QTest::newRow("unquoted") << u"<IMG SRC=pic.gif WIDTH=10>"_s << u"SRC"_s << u"pic.gif"_s;
         QTest::newRow("value after blanks") << u"<A HREF =  b.htm>"_s << u"href"_s << u"b.htm"_s;
         QTest::newRow("split by a quote") << u"<IMG SRC=A\"B\">"_s << u"SRC"_s << u"A\"B"_s;
+        QTest::newRow("nothing found") << u"<A HREF=x>"_s << u"NAME"_s << QString();
     }
     void valuePosition()
     {
@@ -58,15 +56,11 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, span);
         const AttributeValue found = LocateAttributeValue(tag, name);
-        QCOMPARE(tag.mid(found.start, found.end - found.start), span);
+        if (span.isEmpty())
+            QCOMPARE(std::pair(found.start, found.end), std::pair(qsizetype(-1), qsizetype(-1)));
+        else
+            QCOMPARE(tag.mid(found.start, found.end - found.start), span);
         QCOMPARE(found.value, GetAttributeValue(tag, name));
-    }
-
-    void nothingFoundHasNoPosition()
-    {
-        const AttributeValue found = LocateAttributeValue(u"<A HREF=x>"_s, u"NAME"_s);
-        QCOMPARE(found.start, -1);
-        QCOMPARE(found.end, -1);
     }
 
     void quotedArg_data()
@@ -74,15 +68,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        QTest::newRow("status message") << u"window.status='Go home';return true"_s << u"window.status"_s
-                                        << u"Go home"_s;
+        QTest::newRow("status message") << u"window.status='Go home';return true"_s << u"window.status"_s << u"Go home"_s;
         QTest::newRow("case-blind") << u"WINDOW.STATUS='x'"_s << u"window.status"_s << u"x"_s;
         QTest::newRow("unquoted runs to the end") << u"window.status=abc"_s << u"window.status"_s << u"abc"_s;
-        QTest::newRow("text before the quote is kept") << u"window.status=a 'b' c"_s << u"window.status"_s
-                                                       << u"a b"_s;
+        QTest::newRow("text before the quote is kept") << u"window.status=a 'b' c"_s << u"window.status"_s << u"a b"_s;
         QTest::newRow("missing") << u"this.src='a.gif'"_s << u"window.status"_s << QString();
-        QTest::newRow("double quotes are characters") << u"window.status='say \"hi\"'"_s << u"window.status"_s
-                                                      << u"say \"hi\""_s;
+        QTest::newRow("double quotes are characters") << u"window.status='say \"hi\"'"_s << u"window.status"_s << u"say \"hi\""_s;
     }
     void quotedArg()
     {
@@ -99,7 +90,6 @@ private Q_SLOTS:
         QTest::newRow("two lines") << u"a\r\nb\r\n"_s << u"a<BR>\r\nb<BR>\r\n"_s;
         QTest::newRow("blank line") << u"a\r\n\r\nb"_s << u"a<BR>\r\n<BR>\r\nb"_s;
         QTest::newRow("lone breaks stay") << u"a\nb\rc"_s << u"a\nb\rc"_s;
-        QTest::newRow("no break") << u"abc"_s << u"abc"_s;
     }
     void linesToBreaks()
     {
@@ -118,7 +108,6 @@ private Q_SLOTS:
         QTest::newRow("anchor only") << u"#top"_s << true << QString() << u"#top"_s;
         QTest::newRow("no anchor") << u"a.htm"_s << false << u"a.htm"_s << QString();
         QTest::newRow("second # stays in the anchor") << u"a#b#c"_s << false << u"a"_s << u"#b#c"_s;
-        QTest::newRow("blank before #") << u" #x"_s << false << u" "_s << u"#x"_s;
         QTest::newRow("empty") << QString() << false << QString() << QString();
     }
     void anchors()
