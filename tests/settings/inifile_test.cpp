@@ -74,26 +74,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("new file") << QByteArray() << "Locations" << "UserData" << "/home/me/"
-                                  << QByteArray("[Locations]\nUserData=/home/me/\n");
-        QTest::newRow("replace keeps everything else")
-            << QByteArray("; fonts\n[A]\n  Key = old ; not a comment\nz=1\n\n[B]\nKey=b\n") << "a" << "key" << "new"
-            << QByteArray("; fonts\n[A]\n  Key=new\nz=1\n\n[B]\nKey=b\n");
-        QTest::newRow("new key after the last line of its section") << QByteArray("[A]\nx=1\n\n[B]\ny=2\n") << "A"
-                                                                    << "k" << "v"
-                                                                    << QByteArray("[A]\nx=1\nk=v\n\n[B]\ny=2\n");
-        QTest::newRow("new key in a last section without line break") << QByteArray("[A]\nx=1\n[B]") << "B" << "k"
-                                                                      << "v" << QByteArray("[A]\nx=1\n[B]\nk=v");
-        QTest::newRow("CRLF file stays CRLF") << QByteArray("[A]\r\nx=1\r\n") << "A" << "y" << "2"
-                                              << QByteArray("[A]\r\nx=1\r\ny=2\r\n");
-        QTest::newRow("other bytes kept as they are")
-            << Bytes("\xEF\xBB\xBF[A]\nname=Caf\xE9\nk=old\n\x00\xff\n") << "A" << "k" << "Café"
-            << Bytes("\xEF\xBB\xBF[A]\nname=Caf\xE9\nk=Caf\xC3\xA9\n\x00\xff\n");
-        QTest::newRow("line breaks in a value become spaces") << QByteArray("[A]\n") << "A" << "k" << "one\r\ntwo\n[B]"
-                                                              << QByteArray("[A]\nk=one  two [B]\n");
-        QTest::newRow("key holding = is refused") << QByteArray("[A]\n") << "A" << "a=b" << "v" << QByteArray("[A]\n");
-        QTest::newRow("key on two lines is refused") << QByteArray("[A]\n") << "A" << "k\n[B]" << "v"
-                                                     << QByteArray("[A]\n");
+        auto row = [](const char *name, const QByteArray &before, const QString &section, const QString &key,
+                      const QString &value, const QByteArray &after) {
+            QTest::newRow(name) << before << section << key << value << after;
+        };
+        row("new file", "", u"Locations"_s, u"UserData"_s, u"/me/"_s, "[Locations]\nUserData=/me/\n");
+        row("replace keeps everything else", "; c\n[A]\n  Key = old ; no comment\nz=1\n\n[B]\nKey=b\n", u"a"_s,
+            u"key"_s, u"new"_s, "; c\n[A]\n  Key=new\nz=1\n\n[B]\nKey=b\n");
+        row("new key after the last line of its section", "[A]\nx=1\n\n[B]\ny=2\n", u"A"_s, u"k"_s, u"v"_s,
+            "[A]\nx=1\nk=v\n\n[B]\ny=2\n");
+        row("new key in a last section without line break", "[A]\nx=1\n[B]", u"B"_s, u"k"_s, u"v"_s,
+            "[A]\nx=1\n[B]\nk=v");
+        row("CRLF file stays CRLF", "[A]\r\nx=1\r\n", u"A"_s, u"y"_s, u"2"_s, "[A]\r\nx=1\r\ny=2\r\n");
+        row("other bytes kept as they are", Bytes("\xEF\xBB\xBF[A]\nname=Caf\xE9\nk=old\n\x00\xff\n"), u"A"_s,
+            u"k"_s, u"Café"_s, Bytes("\xEF\xBB\xBF[A]\nname=Caf\xE9\nk=Caf\xC3\xA9\n\x00\xff\n"));
+        row("line breaks in a value become spaces", "[A]\n", u"A"_s, u"k"_s, u"one\r\ntwo\n[B]"_s,
+            "[A]\nk=one  two [B]\n");
+        row("key holding = is refused", "[A]\n", u"A"_s, u"a=b"_s, u"v"_s, "[A]\n");
+        row("key on two lines is refused", "[A]\n", u"A"_s, u"k\n[B]"_s, u"v"_s, "[A]\n");
     }
     void write()
     {
