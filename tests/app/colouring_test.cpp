@@ -155,7 +155,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("bold");
         QTest::addColumn<bool>("italic");
         QTest::newRow("bold") << u"Courier New"_s << 10 << true << false;
-        QTest::newRow("specials in the name") << u"A!b{c}\\d;e"_s << 9 << false << true;
+        QTest::newRow("RTF syntax characters in the name") << u"A!b{c}\\d;e"_s << 9 << false << true;
         QTest::newRow("non-Latin name") << u"Schrift \u00e4\u4e2d"_s << 25 << true << false;
         QTest::newRow("no size") << u"Arial"_s << 0 << false << false;
     }

@@ -52,7 +52,7 @@ private Q_SLOTS:
 
         // The space after a control word ends it; line breaks in the source are no text.
         QTest::newRow("escapes, delimiter, source breaks") << u"{\\rtf1\\b  \\\\\\{\\}a\r\nb\nc}"_s << u" \\{}abc"_s;
-        QTest::newRow("tab, line, specials") << u"{\\rtf1 a\\tab b\\line c\\~d\\emdash\\bullet}"_s << u"a\tb\nc\u00a0d\u2014\u2022"_s;
+        QTest::newRow("tab, line, character words") << u"{\\rtf1 a\\tab b\\line c\\~d\\emdash\\bullet}"_s << u"a\tb\nc\u00a0d\u2014\u2022"_s;
         QTest::newRow("hex: Windows-1252") << u"{\\rtf1 \\'e9\\'80\\'9f\\'81\\'41}"_s << u"\u00e9\u20ac\u0178\u0081A"_s;
         QTest::newRow("hex cut short") << u"{\\rtf1 a\\'4}"_s << u"a"_s;
         QTest::newRow("unicode with fallback, surrogates") << u"{\\rtf1 \\u233?x\\u-10179?\\u-8704?}"_s << u"\u00e9x\U0001F600"_s;
