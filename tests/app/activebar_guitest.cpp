@@ -185,19 +185,6 @@ private Q_SLOTS:
         QCOMPARE(bench.actions(u"mnuFileRecent2"_s).size(), 0);
     }
 
-    void replacedLayoutIsBuiltAfresh()
-    {
-        Bench bench;
-        BarLayout layout = BuiltInLayout();
-        layout.bands.removeIf([](const Band &band) { return band.name == u"tbarFrames"; });
-        bench.model.ReplaceLayout(layout); // the old menus, tool bars and actions go
-        QTRY_COMPARE(bench.window.findChildren<QToolBar *>().size(), 4);
-        QCOMPARE(bench.actions(u"mnuEditCut"_s).size(), 3);
-        QCOMPARE(bench.window.menuBar()->actions().size(), 7);
-        bench.action(u"mnuFileOpen"_s)->trigger();
-        QCOMPARE(bench.clickedKeys(), QStringList{u"mnuFileOpen"_s});
-    }
-
     void shortcutsReachTheirTools()
     {
         Bench bench;
@@ -262,7 +249,9 @@ private Q_SLOTS:
             }
         }
         Bench bench;
-        bench.model.ReplaceLayout(layout);
+        bench.model.ReplaceLayout(layout); // the old menus, tool bars and actions go
+        QCOMPARE(bench.actions(u"mnuEditCut"_s).size(), 3);
+        QTRY_COMPARE(bench.window.findChildren<QToolBar *>().size(), 5);
         bench.show();
         QTRY_VERIFY(bench.bar->toolBar(moved[0])->isVisible());
         bench.bar->toolBar(u"tbarWebPage"_s)->hide();

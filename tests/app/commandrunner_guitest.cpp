@@ -87,11 +87,8 @@ private Q_SLOTS:
                                                    << u"a\r\n[<H2>\r\n\tTitle\r\n</H2>\r\n]b\r\n"_s;
         QTest::newRow("remove all tags leaves the line break out")
             << u"[<P>\r\nHi <B>you</B>\r\n</P>\r\n]end\r\n"_s << u"Remove All Tags"_s << none << u"[Hi you]end\r\n"_s;
-        QTest::newRow("line break: caret after it") << u"a[]b\r\n"_s << u"Line Break"_s << none << u"a<BR>[]b\r\n"_s;
         QTest::newRow("paragraph on nothing: caret after it") << u"ab[]\r\n"_s << u"Paragraph"_s << none
                                                               << u"ab<P>[]\r\n"_s;
-        QTest::newRow("tab indent keeps the lines") << u"[a\r\nb\r\n]c\r\n"_s << u"Tab Indent"_s << none
-                                                    << u"[\ta\r\n\tb\r\n]c\r\n"_s;
         QTest::newRow("delete the selection") << u"a[bc]d\r\n"_s << u"Delete"_s << none << u"a[]d\r\n"_s;
         QTest::newRow("delete the next character") << u"a[]bc\r\n"_s << u"Delete"_s << none << u"a[]c\r\n"_s;
         QTest::newRow("delete a line break as one") << u"a[]\r\nb\r\n"_s << u"Delete"_s << none << u"a[]b\r\n"_s;
