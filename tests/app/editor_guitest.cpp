@@ -112,13 +112,9 @@ private Q_SLOTS:
                                      u"mnuMainFormat"_qs, u"mnuMainOptions"_qs, u"mnuMainWindow"_qs,
                                      u"mnuMainHelp"_qs}));
         QVERIFY(m_window->tools().IsEnabled(QStringLiteral("mnuFileSave")));
-    }
-
-    void skeletonIsColoured()
-    {
-        start();
-        RichTextBox *box = active()->textBox();
-        QCOMPARE(colourAt(box, 1), Prefs().TagColour);        // inside "<HTML>"
+        // The skeleton is coloured: tags in the tag colour, the body text plain.
+        RichTextBox *box = doc->textBox();
+        QCOMPARE(colourAt(box, 1), Prefs().TagColour);
         const int body = box->document()->find(QStringLiteral("Your main")).selectionStart();
         QCOMPARE(colourAt(box, body + 1), Prefs().TextColour);
     }
@@ -214,25 +210,25 @@ private Q_SLOTS:
         QCOMPARE(m_window->NewDocument()->caption(), QStringLiteral("Untitled4"));
     }
 
-    void openingAfterStartReusesTheStartupDocument()
+    void openingReusesOnlyAnUntouchedStartupDocument_data()
     {
+        QTest::addColumn<bool>("typeFirst");
+        QTest::newRow("untouched") << false;
+        QTest::newRow("typed into") << true;
+    }
+    void openingReusesOnlyAnUntouchedStartupDocument()
+    {
+        QFETCH(bool, typeFirst);
         const QString path = m_env->writeFile(QStringLiteral("one.htm"), "<B>one</B>\r\n");
         start();
+        if (typeFirst)
+            QTest::keyClicks(active()->textBox(), QStringLiteral("x"));
         QVERIFY(OpenFile(path));
-        QCOMPARE(m_window->Documents().size(), 1);
+        QCOMPARE(m_window->Documents().size(), typeFirst ? 2 : 1);
         QCOMPARE(active()->caption(), QStringLiteral("one.htm"));
         QCOMPARE(active()->textBox()->text(), QStringLiteral("<B>one</B>\r\n"));
         QCOMPARE(m_window->panelText(QStringLiteral("DocPath")), u"    "_qs + path);
         QVERIFY(!active()->Dirty());
-    }
-
-    void openingAfterTypingAddsAWindow()
-    {
-        const QString path = m_env->writeFile(QStringLiteral("one.htm"), "one");
-        start();
-        QTest::keyClicks(active()->textBox(), QStringLiteral("x"));
-        QVERIFY(OpenFile(path));
-        QCOMPARE(m_window->Documents().size(), 2);
     }
 
     void commandLineStopsAtTheFirstFailure()
@@ -273,19 +269,15 @@ private Q_SLOTS:
         QCOMPARE(active()->textBox()->text(), QStringLiteral("a\r\nb\r\nc\r\n"));
     }
 
-    void binaryAndRtfFilesOpen()
+    void binaryFilesOpen()
     {
         QByteArray binary(300000, '\0');
         for (int i = 0; i < binary.size(); ++i)
             binary[i] = char((i * 7919) & 0xFF);
         const QString bin = m_env->writeFile(QStringLiteral("blob.bin"), binary);
-        const QString rtf = m_env->writeFile(QStringLiteral("letter.rtf"),
-                                             "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Dear \\b you\\b0\\par Bye}");
         start();
         QVERIFY(OpenFile(bin));
         QVERIFY(active()->textBox()->textLength() > 0);
-        QVERIFY(OpenFile(rtf));
-        QCOMPARE(active()->textBox()->text(), QStringLiteral("Dear you\r\nBye"));
     }
 
     void failedSaveKeepsTheOldFileAndTheDocument()
@@ -378,6 +370,7 @@ private Q_SLOTS:
         start();
         Prefs().WordWrap = false;
         Prefs().TagColour = 255;
+        m_window->activeBar().toolBar(QStringLiteral("tbarFrames"))->hide(); // as the user hides it
         quit();
         QCOMPARE(ReadSetting(QStringLiteral("Options"), QStringLiteral("WordWrap"), QString()),
                  QStringLiteral("False"));
@@ -386,6 +379,8 @@ private Q_SLOTS:
         QVERIFY(!Prefs().WordWrap);
         QCOMPARE(Prefs().TagColour, 255u);
         QCOMPARE(colourAt(active()->textBox(), 1), 255u);
+        QVERIFY(!m_window->tools().FindBand(QStringLiteral("tbarFrames"))->visible);
+        QVERIFY(m_window->tools().FindBand(QStringLiteral("tbarStandard"))->visible);
     }
 
     void cancelWhileQuittingKeepsTheEditor()
@@ -397,16 +392,6 @@ private Q_SLOTS:
         QVERIFY(!App().AppClosing);
         QCOMPARE(m_window->Documents().size(), 1);
         QVERIFY(ReadSetting(QStringLiteral("Options"), QStringLiteral("WordWrap"), QString()).isEmpty());
-    }
-
-    void toolBarLayoutSurvivesARestart()
-    {
-        start();
-        m_window->activeBar().toolBar(QStringLiteral("tbarFrames"))->hide(); // as the user hides it
-        quit();
-        start();
-        QVERIFY(!m_window->tools().FindBand(QStringLiteral("tbarFrames"))->visible);
-        QVERIFY(m_window->tools().FindBand(QStringLiteral("tbarStandard"))->visible);
     }
 
     void newDocumentsComeFromTheUserTemplate()
