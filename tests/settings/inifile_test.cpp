@@ -38,23 +38,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("section and key without regard to case") << QByteArray("[Locations]\nUserData=/me\n")
-                                                                << "LOCATIONS" << "userdata" << "/me";
-        QTest::newRow("blanks around key, = and value") << QByteArray("[S]\n  Key  =   a value   \n") << "S"
-                                                        << "Key" << "a value";
-        QTest::newRow("value after the first =") << QByteArray("[S]\nk=a=b\n") << "S" << "k" << "a=b";
-        QTest::newRow("CRLF lines") << QByteArray("[S]\r\nk=v\r\nl=w\r\n") << "S" << "k" << "v";
-        QTest::newRow("key of the next section") << QByteArray("[A]\nx=1\n[B]\nk=b\n") << "A" << "k" << "default";
-        QTest::newRow("key before any section is in none") << QByteArray("k=x\n[S]\no=y\n") << "S" << "k" << "default";
-        QTest::newRow("unclosed header still opens a section") << QByteArray("[A]\nk=a\n[B\nk=b\n") << "B" << "k"
-                                                               << "b";
-        QTest::newRow("second copy of a section") << QByteArray("[S]\na=1\n[T]\n[S]\nb=2\n") << "S" << "b" << "2";
-        QTest::newRow("UTF-8") << QByteArray("[S]\nk=Caf\xC3\xA9\n") << "S" << "k" << "Café";
-        QTest::newRow("Windows-1252") << QByteArray("[S]\nk=Caf\xE9 \x80\n") << "S" << "k" << "Café €";
-        QTest::newRow("empty value") << QByteArray("[S]\nk=\n") << "S" << "k" << "default";
-        QTest::newRow("not used in any case") << QByteArray("[S]\nk=NOT USED here\n") << "S" << "k" << "default";
-        QTest::newRow("Not Use is a value") << QByteArray("[S]\nk=Not Use\n") << "S" << "k" << "Not Use";
-        QTest::newRow("binary junk") << Bytes("\x00\xff[\x01=\n=\n[S]\nk=v\x00w\n") << "S" << "k" << "v";
+        auto row = [](const char *name, const QByteArray &content, const QString &section, const QString &key,
+                      const QString &expected) { QTest::newRow(name) << content << section << key << expected; };
+        row("CRLF lines, names without regard to case", "[Locations]\r\nUserData=/me\r\n", u"LOCATIONS"_s,
+            u"userdata"_s, u"/me"_s);
+        row("value after the first =, blanks around", "[S]\n  Key  =   a = b   \n", u"S"_s, u"Key"_s, u"a = b"_s);
+        row("keys before and after the section are not in it", "k=x\n[A]\nx=1\n[B]\nk=b\n", u"A"_s, u"k"_s,
+            u"default"_s);
+        row("unclosed header still opens a section", "[A]\nk=a\n[B\nk=b\n", u"B"_s, u"k"_s, u"b"_s);
+        row("UTF-8", "[S]\nk=Caf\xC3\xA9\n", u"S"_s, u"k"_s, u"Café"_s);
+        row("Windows-1252", "[S]\nk=Caf\xE9 \x80\n", u"S"_s, u"k"_s, u"Café €"_s);
+        row("not used in any case", "[S]\nk=NOT USED here\n", u"S"_s, u"k"_s, u"default"_s);
+        row("Not Use is a value", "[S]\nk=Not Use\n", u"S"_s, u"k"_s, u"Not Use"_s);
+        row("binary junk", Bytes("\x00\xff[\x01=\n=\n[S]\nk=v\x00w\n"), u"S"_s, u"k"_s, u"v"_s);
     }
     void read()
     {
@@ -81,16 +77,14 @@ private Q_SLOTS:
         row("new file", "", u"Locations"_s, u"UserData"_s, u"/me/"_s, "[Locations]\nUserData=/me/\n");
         row("replace keeps everything else", "; c\n[A]\n  Key = old ; no comment\nz=1\n\n[B]\nKey=b\n", u"a"_s,
             u"key"_s, u"new"_s, "; c\n[A]\n  Key=new\nz=1\n\n[B]\nKey=b\n");
-        row("new key after the last line of its section", "[A]\nx=1\n\n[B]\ny=2\n", u"A"_s, u"k"_s, u"v"_s,
-            "[A]\nx=1\nk=v\n\n[B]\ny=2\n");
+        row("new key after the last line of its section, CRLF kept", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", u"A"_s,
+            u"k"_s, u"v"_s, "[A]\r\nx=1\r\nk=v\r\n\r\n[B]\r\ny=2\r\n");
         row("new key in a last section without line break", "[A]\nx=1\n[B]", u"B"_s, u"k"_s, u"v"_s,
             "[A]\nx=1\n[B]\nk=v");
-        row("CRLF file stays CRLF", "[A]\r\nx=1\r\n", u"A"_s, u"y"_s, u"2"_s, "[A]\r\nx=1\r\ny=2\r\n");
         row("other bytes kept as they are", Bytes("\xEF\xBB\xBF[A]\nname=Caf\xE9\nk=old\n\x00\xff\n"), u"A"_s,
             u"k"_s, u"Café"_s, Bytes("\xEF\xBB\xBF[A]\nname=Caf\xE9\nk=Caf\xC3\xA9\n\x00\xff\n"));
         row("line breaks in a value become spaces", "[A]\n", u"A"_s, u"k"_s, u"one\r\ntwo\n[B]"_s,
             "[A]\nk=one  two [B]\n");
-        row("key holding = is refused", "[A]\n", u"A"_s, u"a=b"_s, u"v"_s, "[A]\n");
         row("key on two lines is refused", "[A]\n", u"A"_s, u"k\n[B]"_s, u"v"_s, "[A]\n");
     }
     void write()
@@ -109,52 +103,37 @@ private Q_SLOTS:
         QVERIFY2(!QFileInfo::exists(file + u".lock"_s), "the lock is released");
     }
 
-    void tenThousandLines()
+    // Ten thousand lines and lines of a hundred thousand characters: one line changes, every other
+    // byte stays, and long values read cut to length.
+    void largeFiles()
     {
         TestEnvironment env;
-        QByteArray content;
+        QByteArray content = "[A]\nlong=" + QByteArray(100000, 'v') + "\n; " + QByteArray(100000, '[')
+                             + "\nshort=1\n" + QByteArray(100000, 'k') + "=x\n";
         for (int s = 0; s < 100; ++s) {
             content += "[Section " + QByteArray::number(s) + "]\n";
             for (int k = 0; k < 99; ++k)
                 content += "Key" + QByteArray::number(k) + "=Value " + QByteArray::number(s * 100 + k) + "\n";
         }
         const QString file = env.writeFile(u"big.ini"_s, content);
-        WriteIniValue(file, u"Section 50"_s, u"Key7"_s, u"changed"_s);
-        WriteIniValue(file, u"Section 99"_s, u"NewKey"_s, u"added"_s);
-        QByteArray expected = content;
-        expected.replace("Key7=Value 5007\n", "Key7=changed\n");
-        expected += "NewKey=added\n";
-        QCOMPARE(ReadBytes(file), expected);
-        QCOMPARE(ReadIniValue(file, u"section 99"_s, u"key98"_s, QString()), u"Value 9998");
-        QCOMPARE(ReadIniValue(file, u"Section 50"_s, u"Key7"_s, QString()), u"changed");
-    }
-
-    void hundredThousandCharacterLines()
-    {
-        TestEnvironment env;
-        const QByteArray content = "[A]\nlong=" + QByteArray(100000, 'v') + "\n; " + QByteArray(100000, '[')
-                                   + "\nshort=1\n" + QByteArray(100000, 'k') + "=x\n[B]\nb=2\n";
-        const QString file = env.writeFile(u"long.ini"_s, content);
         QCOMPARE(ReadIniValue(file, u"A"_s, u"long"_s, QString()), QString(MaxIniValueLength, u'v'));
         QCOMPARE(ReadIniValue(file, u"A"_s, u"short"_s, QString()), u"1");
-        QCOMPARE(ReadIniValue(file, u"B"_s, u"b"_s, QString()), u"2");
+        QCOMPARE(ReadIniValue(file, u"section 99"_s, u"key98"_s, QString()), u"Value 9998");
         WriteIniValue(file, u"A"_s, u"short"_s, u"2"_s);
-        WriteIniValue(file, u"B"_s, u"c"_s, QString(100000, u'c'));
+        WriteIniValue(file, u"Section 50"_s, u"Key7"_s, u"changed"_s);
+        WriteIniValue(file, u"Section 99"_s, u"c"_s, QString(100000, u'c'));
         QByteArray expected = content;
         expected.replace("short=1\n", "short=2\n");
+        expected.replace("Key7=Value 5007\n", "Key7=changed\n");
         expected += "c=" + QByteArray(100000, 'c') + "\n";
         QCOMPARE(ReadBytes(file), expected);
-        QCOMPARE(ReadIniValue(file, u"B"_s, u"c"_s, QString()), QString(MaxIniValueLength, u'c'));
+        QCOMPARE(ReadIniValue(file, u"Section 99"_s, u"c"_s, QString()), QString(MaxIniValueLength, u'c'));
     }
 
     void unusablePlacesFailSilently()
     {
         TestEnvironment env;
         QCOMPARE(ReadIniValue(env.root() + u"/none.ini"_s, u"S"_s, u"k"_s, u"d"_s), u"d");
-        QCOMPARE(ReadIniValue(env.root(), u"S"_s, u"k"_s, u"d"_s), u"d"); // a folder
-        const QString blocker = env.writeFile(u"blocker"_s, "plain file");
-        WriteIniValue(blocker + u"/data.ini"_s, u"S"_s, u"k"_s, u"v"_s);
-        QCOMPARE(ReadBytes(blocker), QByteArray("plain file"));
         WriteIniValue(env.root() + u"/missing/folder/data.ini"_s, u"S"_s, u"k"_s, u"v"_s);
         QVERIFY(!QFileInfo::exists(env.root() + u"/missing"_s));
         if (geteuid() == 0)

@@ -72,7 +72,6 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("expected");
         const QString d = u"Display Preferences"_s;
         QTest::newRow("flag false in lower case") << d << "Highlighting" << "false" << qint64(0);
-        QTest::newRow("flag tRUE") << d << "FontBold" << "tRUE" << qint64(1);
         QTest::newRow("flag yes keeps the value") << "Options" << "PageWizard" << "yes" << qint64(1);
         QTest::newRow("empty flag takes the default") << "Options" << "PageWizard" << "" << qint64(0);
         QTest::newRow("colour white keeps the value") << d << "TagColour" << "white" << qint64(7);

@@ -43,11 +43,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
         const QString longest(MaxRegValueLength, u'x');
-        QTest::newRow("name with = and \\") << "a=b\\c" << "v" << "v";
-        QTest::newRow("value with = and \\") << "Path" << "C:\\x=y\\" << "C:\\x=y\\";
-        QTest::newRow("line breaks") << "Multi\nName" << "one\r\ntwo\n" << "one\r\ntwo\n";
+        QTest::newRow("= and \\ in name and value") << "a=b\\c" << "C:\\x=y\\" << "C:\\x=y\\";
+        QTest::newRow("line breaks and unicode") << "Multi\nÑame" << "Grüße\r\n日本\n" << "Grüße\r\n日本\n";
         QTest::newRow("escape look-alikes, spaces") << " N " << " \\n \\x41 \\= " << " \\n \\x41 \\= ";
-        QTest::newRow("unicode") << "Ñame" << "Grüße – 日本" << "Grüße – 日本";
         QTest::newRow("254 characters read whole") << "Long" << longest << longest;
         QTest::newRow("255 characters read as absent") << "Long" << longest + u'x' << "";
     }
@@ -88,7 +86,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("keyPath");
         QTest::newRow("dot dot") << "Software\\..\\..\\..\\Escape";
-        QTest::newRow("single dot") << "Software\\.\\Key";
         QTest::newRow("slash") << "Software\\a/b\\c";
         QTest::newRow("percent") << "Software\\100%25\\x";
         QTest::newRow("hidden-looking") << "Software\\.values";
@@ -191,7 +188,6 @@ private Q_SLOTS:
         QVERIFY(DeleteRegKey(RegistryRoot::ClassesRoot, key + u"\\COMMAND"_s));
         QVERIFY(DeleteRegKey(RegistryRoot::ClassesRoot, key));
         QCOMPARE(ReadRegString(RegistryRoot::ClassesRoot, key, QString()), QString());
-        QVERIFY2(!DeleteRegKey(RegistryRoot::ClassesRoot, key), "already gone");
         QVERIFY2(!DeleteRegKey(RegistryRoot::ClassesRoot, QString()), "a root is never deleted");
         QVERIFY(QFileInfo(RegistryRootFolder(RegistryRoot::ClassesRoot) + u"/htmlfile/shell"_s).isDir());
     }
