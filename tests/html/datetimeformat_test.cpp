@@ -31,25 +31,19 @@ private Q_SLOTS:
         const QDateTime afternoon = at(14, 5, 9);
         // The date patterns the preferences dialog offers.
         QTest::newRow("default date") << afternoon << "dddd, d mmmm yyyy" << "Monday, 1 March 1999";
-        QTest::newRow("abbreviated month") << afternoon << "d mmm yyyy" << "1 Mar 1999";
         QTest::newRow("short date form") << afternoon << "ddddd" << "01/03/1999";
         QTest::newRow("long date form") << afternoon << "dddddd" << "Monday, 1 March 1999";
-        QTest::newRow("dd/mm/yy") << afternoon << "dd/mm/yy" << "01/03/99";
         QTest::newRow("mm/dd/yy") << afternoon << "mm/dd/yy" << "03/01/99";
 
         // The time patterns the preferences dialog offers (a selection).
         QTest::newRow("default time") << afternoon << "h:nn AM/PM" << "2:05 PM";
-        QTest::newRow("24-hour") << afternoon << "hh:nn" << "14:05";
         QTest::newRow("locale designator") << afternoon << "hh:nn AMPM" << "02:05 pm";
-        QTest::newRow("upper designator") << afternoon << "hh:nn:ss AM/PM" << "02:05:09 PM";
         QTest::newRow("lower designator") << afternoon << "h:nn:ss am/pm" << "2:05:09 pm";
         QTest::newRow("designator first") << afternoon << "AM/PM h" << "PM 2";
 
         // Around midnight and noon.
         QTest::newRow("midnight 12-hour") << at(0, 7) << "h:nn AM/PM" << "12:07 AM";
         QTest::newRow("noon 12-hour") << at(12, 0) << "h:nn am/pm" << "12:00 pm";
-        QTest::newRow("morning leading zero") << at(9, 30) << "hh:nn AMPM" << "09:30 am";
-        QTest::newRow("one in the afternoon") << at(13, 0) << "hh AM/PM" << "01 PM";
 
         // Codes beyond the offered patterns.
         QTest::newRow("abbreviated weekday") << afternoon << "ddd d" << "Mon 1";
@@ -60,7 +54,6 @@ private Q_SLOTS:
         QTest::newRow("single-letter designator") << afternoon << "h A/P" << "2 P";
         QTest::newRow("day of the year") << afternoon << "y" << "60";
         QTest::newRow("codes in capitals") << afternoon << "DD/MM/YYYY" << "01/03/1999";
-        QTest::newRow("mixed-case designator") << afternoon << "h Am/Pm" << "2 PM";
 
         // Literal text.
         QTest::newRow("punctuation stands") << afternoon << "d, -mmm- (yyyy)!" << "1, -Mar- (1999)!";
@@ -71,9 +64,7 @@ private Q_SLOTS:
         QTest::newRow("quoted marker") << afternoon << "\"<!-- %DATE% -->\"d" << "<!-- %DATE% -->1";
         QTest::newRow("empty pattern") << afternoon << "" << "";
 
-        const QDateTime laterYear(QDate(2005, 11, 20), QTime(23, 59, 59));
-        QTest::newRow("two-digit year") << laterYear << "yy" << "05";
-        QTest::newRow("last minute of the day") << laterYear << "hh:nn:ss am/pm" << "11:59:59 pm";
+        QTest::newRow("two-digit year") << QDateTime(QDate(2005, 11, 20), QTime(23, 59)) << "yy" << "05";
     }
     void formats()
     {
@@ -95,7 +86,6 @@ private Q_SLOTS:
         QTest::newRow("German names") << german << "dddd, d. mmmm yyyy" << "Montag, 1. März 1999";
         QTest::newRow("German date separator") << german << "dd/mm/yy" << "01.03.99";
         QTest::newRow("Finnish time separator") << finnish << "h:nn" << "14.05";
-        QTest::newRow("American designator") << american << "h:nn AMPM" << "2:05 PM";
         QTest::newRow("American short date") << american << "ddddd" << "3/1/99";
         QTest::newRow("fixed AM/PM ignores locale") << finnish << "h AM/PM" << "2 PM";
     }

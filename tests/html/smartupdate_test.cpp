@@ -49,18 +49,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
 
         const auto kept = [](const char *name, const QString &text) { QTest::newRow(name) << text << text; };
-        QTest::newRow("date field") << "<P>" + date(u"Monday, 1 March 1999"_s) + "</P>" << "<P>" + FreshDate + "</P>";
-        QTest::newRow("empty value filled in") << date({}) << FreshDate;
+        QTest::newRow("empty value filled in") << "<P>" + date({}) + "</P>" << "<P>" + FreshDate + "</P>";
         QTest::newRow("64-character value refreshed") << date(QString(64, u'x')) << FreshDate;
         kept("65-character value kept", date(QString(65, u'x')));
-        kept("time across CRLF kept", "<!-- %TIME% -->10:00 AM\r\n<!-- %/TIME% -->");
         kept("date across LF kept", "<!-- %DATE% -->\n<!-- %/DATE% -->");
         QTest::newRow("fields on separate lines") << date(u"a"_s) + "\r\n" + time(u"b"_s) + "\r\n&copy; " + year(u"c"_s)
                                                   << FreshDate + "\r\n" + FreshTime + "\r\n&copy; " + FreshYear;
         QTest::newRow("three years on one line") << year(u"1"_s) + " " + year(u"22"_s) + " " + year(u"333"_s)
                                                  << FreshYear + " " + FreshYear + " " + FreshYear;
         kept("lower-case markers ignored", "<!-- %date% -->old<!-- %/date% -->");
-        kept("lone start marker", "<!-- %DATE% -->old");
         kept("end marker of another kind", "<!-- %DATE% -->old<!-- %/TIME% -->");
         kept("end marker before start marker", "<!-- %/DATE% -->old<!-- %DATE% -->");
         QTest::newRow("two starts, one end") << "<!-- %DATE% -->a<!-- %DATE% -->b<!-- %/DATE% -->" << FreshDate;
@@ -71,7 +68,6 @@ private Q_SLOTS:
         QTest::newRow("unclosed start on the line above")
             << "<!-- %DATE% -->old\r\n" + date(u"old"_s) << "<!-- %DATE% -->old\r\n" + FreshDate;
         QTest::newRow("time inside an old date value") << date("x" + time(u"y"_s) + "z") << FreshDate;
-        kept("no fields, unchanged", "<HTML>\r\n<!-- % -->\tÄ €\r\n</HTML>\r\n");
     }
     void refreshes()
     {
@@ -116,27 +112,16 @@ private Q_SLOTS:
         QCOMPARE(refresh(input), expected);
     }
 
-    void presentUsesClockAndPreferences_data()
-    {
-        QTest::addColumn<QString>("dateFormat");
-        QTest::addColumn<QString>("timeFormat");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("chosen patterns") << "dd/mm/yy" << "hh:nn:ss" << date(u"07/03/26"_s) + time(u"14:05:09"_s);
-        QTest::newRow("blank patterns take the defaults") << "" << " " << FreshDate + FreshTime;
-    }
     void presentUsesClockAndPreferences()
     {
-        QFETCH(QString, dateFormat);
-        QFETCH(QString, timeFormat);
-        QFETCH(QString, expected);
         ScriptedFacades facades;
         facades.clock.set(Moment);
         const Preferences saved = Prefs();
-        Prefs().DateFormat = dateFormat;
-        Prefs().TimeFormat = timeFormat;
+        Prefs().DateFormat = u"dd/mm/yy"_s;
+        Prefs().TimeFormat = u" "_s; // blank: the default pattern
         const QString result = SmartUpdate(date(u"a"_s) + time(u"b"_s));
         Prefs() = saved;
-        QCOMPARE(result, expected);
+        QCOMPARE(result, date(u"07/03/26"_s) + FreshTime);
     }
 };
 
