@@ -50,7 +50,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("context"); // set on the parent of the asking widget; 0 for none
         QTest::addColumn<QString>("page");
-        QTest::newRow("contents") << 0 << int(HelpTopic::Link) << u"contents.html"_s;
         QTest::newRow("topic of the window") << 1 << int(HelpTopic::Link) << u"format.html#link"_s;
         QTest::newRow("no topic: contents") << 1 << 0 << u"contents.html"_s;
         QTest::newRow("keyword search") << 2 << int(HelpTopic::Link) << u"contents.html"_s;
@@ -84,7 +83,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("page");     // "" keeps the contents shown before
         QTest::addColumn<QString>("selected"); // current keyword of the list
-        QTest::newRow("exact keyword") << u"Link"_s << u"format.html#link"_s << u"Link"_s;
         QTest::newRow("any case") << u"lower case paths"_s << u"edit.html#lowercasepaths"_s << u"Lower Case Paths"_s;
         QTest::newRow("first letters only") << u"fra"_s << QString() << u"Frames"_s;
         QTest::newRow("no such keyword") << u"zzz"_s << QString() << QString();
@@ -127,8 +125,6 @@ private Q_SLOTS:
         SetHelpContext(&window, 999);
         ShowHelp(&window, HelpContextTopic);
         QVERIFY(pageText(help).contains(u"There is no help page for topic 999."_s));
-        ShowHelpKey(u"gone"_s);
-        QVERIFY(pageText(help).contains(u"Page not found"_s));
 
         // A link from a page to a missing page.
         help->showPage(u"there.html"_s);

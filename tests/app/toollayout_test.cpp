@@ -80,13 +80,10 @@ private Q_SLOTS:
             lines[1] = fields.join('\t');
             return lines.join('\n');
         };
-        QTest::newRow("not a layout") << QByteArray("[Locations]\nUserData=UserFiles\n");
         QTest::newRow("binary") << QByteArray("\x00\x01\x02\xff\xfe", 5);
         QTest::newRow("other version") << QByteArray(good).replace("Layout\t1", "Layout\t2");
         QTest::newRow("truncated") << good.left(middle);
         QTest::newRow("bad flags") << withToolField(11, "1x01");
-        QTest::newRow("document code out of range") << withToolField(9, "5");
-        QTest::newRow("empty key") << withToolField(1, "");
         QTest::newRow("unknown tool in band") << QByteArray(good).replace("\tmnuFileExit\n", "\tmnuFileGhost\n");
         QTest::newRow("counts disagree") << QByteArray(good).replace("\nend\t", "\nend\t1");
         QTest::newRow("bad escape") << QByteArray(good).replace("Creates a new HTML", "Creates a \\q");
