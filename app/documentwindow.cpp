@@ -36,10 +36,8 @@ DocumentWindow::DocumentWindow(MainWindow *mainWindow, int documentNumber)
     connect(m_text, &QPlainTextEdit::textChanged, this, &DocumentWindow::onTextChanged);
     connect(m_text, &QPlainTextEdit::cursorPositionChanged, m_main, &MainWindow::RestartAppUpdate);
 
-    // Loading: the window state of the preferences, one empty line, the
-    // display preferences.
-    if (Prefs().WindowState == 2)
-        setWindowState(windowState() | Qt::WindowMaximized);
+    // Loading: one empty line and the display preferences; the remembered
+    // window state is applied when the window is shown.
     m_text->setText(QString::fromLatin1(CrLf));
     Doc_SetToPrefs();
     if (m_main->documentArea()) {
@@ -52,7 +50,11 @@ DocumentWindow::~DocumentWindow() = default;
 
 void DocumentWindow::ShowDoc()
 {
-    show();
+    // New windows take the state the preferences remember (2 maximised).
+    if (Prefs().WindowState == 2)
+        showMaximized();
+    else
+        show();
     m_main->documentArea()->setActiveSubWindow(this);
     m_text->setFocus();
     if (m_main->Documents().size() == 1)
