@@ -24,6 +24,10 @@ DocumentWindow *MainWindow::CreateDocumentWindow()
     auto *doc = new DocumentWindow(this, app.LastDocumentNumber);
     m_documents.append(doc);
     m_area->addSubWindow(doc);
+    // Taking the remembered state before the text arrives lays a long text
+    // out once, at its final width.
+    if (Prefs().WindowState == 2)
+        doc->setWindowState(doc->windowState() | Qt::WindowMaximized);
     connect(doc, &DocumentWindow::contextMenuRequested, this, [] { ShowContextMenu(); });
     return doc;
 }

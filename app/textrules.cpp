@@ -89,23 +89,55 @@ QString UpperSameLength(QStringView text)
     return result;
 }
 
+namespace {
+
+// The first position from which the text's line breaks are not all "\r\n".
+qsizetype FirstLoneBreak(QStringView text)
+{
+    qsizetype i = 0;
+    while (true) {
+        const qsizetype hit = QStringView(text).mid(i).indexOf(u'\n');
+        const qsizetype cr = QStringView(text).mid(i).indexOf(u'\r');
+        if (hit < 0 && cr < 0)
+            return -1;
+        if (cr < 0 || (hit >= 0 && hit < cr))
+            return i + hit; // a line feed without its carriage return
+        const qsizetype at = i + cr;
+        if (at + 1 >= text.size() || text[at + 1] != u'\n')
+            return at;
+        i = at + 2;
+    }
+}
+
+} // namespace
+
 QString NormaliseLineBreaks(QStringView text)
 {
+    const qsizetype first = FirstLoneBreak(text);
+    if (first < 0)
+        return text.toString();
     QString result;
     result.reserve(text.size() + text.size() / 32);
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    result.append(text.left(first));
+    qsizetype runStart = first;
+    for (qsizetype i = first; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\r') {
-            result += QStringLiteral("\r\n");
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-        } else if (c == u'\n') {
-            result += QStringLiteral("\r\n");
-        } else {
-            result += c;
-        }
+        if (c != u'\r' && c != u'\n')
+            continue;
+        result.append(text.mid(runStart, i - runStart));
+        result.append(u"\r\n");
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        runStart = i + 1;
     }
+    result.append(text.mid(runStart));
     return result;
+}
+
+QString NormaliseLineBreaks(const QString &text)
+{
+    // Text whose breaks are all "\r\n" comes back shared, without a copy.
+    return FirstLoneBreak(text) < 0 ? text : NormaliseLineBreaks(QStringView(text));
 }
 
 } // namespace tavorin

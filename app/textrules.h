@@ -34,5 +34,6 @@ QString UpperSameLength(QStringView text);
 
 // Every lone "\n" and lone "\r" becomes "\r\n"; existing "\r\n" pairs stay.
 QString NormaliseLineBreaks(QStringView text);
+QString NormaliseLineBreaks(const QString &text);
 
 } // namespace tavorin
