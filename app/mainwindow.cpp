@@ -166,7 +166,10 @@ void MainWindow::ShowStatusMessage(const QString &text)
 
 void MainWindow::ReleaseStatusMessage()
 {
-    m_statusOff->start();
+    // Releasing again (every mouse move over the text does) must not put
+    // off the removal: a running countdown is left alone.
+    if (!m_statusOff->isActive())
+        m_statusOff->start();
 }
 
 void MainWindow::statusOffTick()

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMenuBar>
 #include <QToolBar>
@@ -364,6 +365,18 @@ private Q_SLOTS:
         m_window->ReleaseStatusMessage();
         QVERIFY(m_window->statusMessageShowing());
         QTRY_VERIFY_WITH_TIMEOUT(!m_window->statusMessageShowing(), 3000);
+
+        // Further releases (every mouse move over the text makes one) do not
+        // put the removal off.
+        m_window->ShowStatusMessage(QStringLiteral("Still working"));
+        m_window->ReleaseStatusMessage();
+        QElapsedTimer clock;
+        clock.start();
+        while (m_window->statusMessageShowing() && clock.elapsed() < 2500) {
+            QTest::qWait(50);
+            m_window->ReleaseStatusMessage();
+        }
+        QVERIFY(!m_window->statusMessageShowing());
     }
 
     void quittingStoresStateForTheNextStart()
