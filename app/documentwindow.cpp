@@ -91,8 +91,10 @@ void DocumentWindow::Doc_SetToPrefs()
 
 void DocumentWindow::DocText(const QString &text)
 {
+    // The RTF ignores bare line feeds; every break reaches it as "\r\n".
+    const QString normal = NormaliseLineBreaks(text);
     const QString crlf = QString::fromLatin1(CrLf);
-    const QString whole = text.endsWith(crlf) ? text + crlf : text;
+    const QString whole = normal.endsWith(crlf) ? normal + crlf : normal;
     m_text->setRtf(TextToRtf(whole, m_rtfTemplate, colouringOn()));
 }
 
@@ -107,8 +109,9 @@ void DocumentWindow::replaceWholeText(const QString &text)
     replaceSelection(text, false);
 }
 
-void DocumentWindow::replaceSelection(const QString &text, bool endOfDocumentRule)
+void DocumentWindow::replaceSelection(const QString &given, bool endOfDocumentRule)
 {
+    const QString text = NormaliseLineBreaks(given);
     const QString crlf = QString::fromLatin1(CrLf);
     QString piece = text;
     const qsizetype selectionEnd = m_text->selStart() + m_text->selLength();

@@ -57,6 +57,8 @@ MainWindow::MainWindow(QWidget *parent)
     });
     createMenus();
     createStatusBar();
+    noteClipboardChange();
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::noteClipboardChange);
     createTimers();
     setAcceptDrops(true);
 
@@ -305,7 +307,14 @@ void MainWindow::UpdateUndoTool()
 
 void MainWindow::UpdatePasteTool()
 {
-    tavorin::UpdatePasteTool(*m_tools, !QGuiApplication::clipboard()->text().isEmpty());
+    tavorin::UpdatePasteTool(*m_tools, m_clipboardHasText);
+}
+
+void MainWindow::noteClipboardChange()
+{
+    // Asking the clipboard on every mouse move would be a round trip to the
+    // program that owns it; its answer only changes when the clipboard does.
+    m_clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
 }
 
 } // namespace tavorin

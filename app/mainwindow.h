@@ -93,6 +93,7 @@ private:
     void RunLowerCasePaths(DocumentWindow *doc);
     void createTimers();
     void statusOffTick();
+    void noteClipboardChange();
     void appUpdateTick();
     void setPanelText(const QString &key, const QString &text);
 
@@ -104,6 +105,7 @@ private:
     QTimer *m_appUpdate = nullptr;
     QTimer *m_clock = nullptr;
     std::function<void()> m_shutdown;
+    bool m_clipboardHasText = false;
 };
 
 } // namespace tavorin

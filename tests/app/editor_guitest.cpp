@@ -314,6 +314,7 @@ private Q_SLOTS:
         QTest::newRow("tag at the very end") << "ab" << 2 << 0 << "<B>" << "ab<B>\r\n";
         QTest::newRow("replacing the last character") << "ab" << 1 << 1 << "<B>" << "a<B>\r\n";
         QTest::newRow("word in the middle") << "one two\r\nend" << 4 << 3 << "<I>two</I>" << "one <I>two</I>\r\nend";
+        QTest::newRow("bare line feed") << "a-b\r\nc" << 1 << 1 << "x\ny" << "ax\r\nyb\r\nc";
         QTest::newRow("spaces only") << "a-b\r\nc" << 1 << 1 << "   " << "a   b\r\nc";
     }
     void insertedPiecesKeepTheirLineBreaks()
