@@ -1,6 +1,7 @@
 // The main window's dispatcher: what a click on a tool does, what a menu
 // refreshes as it opens, and files dropped on the window.
 
+#include "app/aboutdialog.h"
 #include "app/activebar.h"
 #include "app/appstate.h"
 #include "app/commandrunner.h"
@@ -139,6 +140,9 @@ void MainWindow::runByCommandText(const QString &commandText)
     } else if (is("Check For Missing Tags") || is("Page Structure")) {
         if (doc)
             CheckStructure(doc->textBox()->text());
+    } else if (is("About Tavorin")) {
+        AboutDialog about(this);
+        about.exec();
     } else if (is("Help Contents") || is("Help")) {
         ShowHelp(this, 0);
     } else if (is("Search For Help On...")) {
