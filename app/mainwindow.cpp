@@ -5,6 +5,7 @@
 #include "app/documentwindow.h"
 #include "app/facades.h"
 #include "app/richtextbox.h"
+#include "app/startup.h"
 #include "app/statusmessages.h"
 #include "app/toolmodel.h"
 #include "settings/paths.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTime>
@@ -254,6 +256,18 @@ DocumentWindow *MainWindow::documentByNumber(int number) const
             return doc;
     }
     return nullptr;
+}
+
+QMenu *MainWindow::createPopupMenu()
+{
+    QMenu *menu = QMainWindow::createPopupMenu();
+    if (!menu)
+        menu = new QMenu(this);
+    menu->addSeparator();
+    QAction *reset = menu->addAction(QStringLiteral("&Reset Tool Bars"));
+    reset->setObjectName(QStringLiteral("actResetToolBars"));
+    connect(reset, &QAction::triggered, this, [this] { ResetToolBarLayout(*this); });
+    return menu;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QLabel;
+class QMenu;
 class QMdiArea;
 class QTimer;
 
@@ -81,6 +82,8 @@ Q_SIGNALS:
     void lastDocumentClosed();
 
 protected:
+    // The tool-bar area's menu: each tool bar shown or hidden, and a reset.
+    QMenu *createPopupMenu() override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;

@@ -3,6 +3,7 @@
 #include "app/activebar.h"
 #include "app/appstate.h"
 #include "app/documentwindow.h"
+#include "app/facades.h"
 #include "app/fileoperations.h"
 #include "app/mainwindow.h"
 #include "app/statusmessages.h"
@@ -106,6 +107,22 @@ void StartApplication(MainWindow &window, const QStringList &files)
         app.StartupDocOpen = true;
     }
     window.ReleaseStatusMessage();
+}
+
+bool ResetToolBarLayout(MainWindow &window)
+{
+    const QString path = BuiltInLayoutFile();
+    std::optional<BarLayout> layout = LoadLayout(path);
+    if (!layout) {
+        MsgBox(QStringLiteral("Unable to reset. The toolbar settings file \"") + path
+                   + QStringLiteral("\" is either corrupt or does not exist."),
+               MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Reset Error"));
+        return false;
+    }
+    window.tools().ReplaceLayout(*std::move(layout));
+    BuildRecentFilesMenu();
+    window.SetDocumentToolsEnabled(!window.Documents().isEmpty(), true);
+    return true;
 }
 
 void SaveApplicationState(MainWindow &window)

@@ -6,6 +6,7 @@
 #include "app/fileoperations.h"
 #include "app/richtextbox.h"
 #include "app/toolmodel.h"
+#include "settings/environment.h"
 #include "settings/recentlist.h"
 #include "settings/settingsstore.h"
 #include "tests/support/editorfixture.h"
@@ -396,6 +397,23 @@ private Q_SLOTS:
         QCOMPARE(colourAt(active()->textBox(), 1), 255u);
         QVERIFY(!m_window->tools().FindBand(QStringLiteral("tbarFrames"))->visible);
         QVERIFY(m_window->tools().FindBand(QStringLiteral("tbarStandard"))->visible);
+    }
+
+    void toolBarsResetToTheBuiltInLayout()
+    {
+        start();
+        m_window->tools().SetBandPlace(QStringLiteral("tbarStandard"), false, DockArea::Top, 0);
+        QVERIFY(ResetToolBarLayout(*m_window));
+        QVERIFY(m_window->tools().FindBand(QStringLiteral("tbarStandard"))->visible);
+        QVERIFY(m_window->tools().IsEnabled(QStringLiteral("mnuFileSave")));
+
+        QFile::remove(WindowsFolder() + QStringLiteral("Tavorin.TB"));
+        m_facades->dialogs.answerMessage(MessageAnswer::Ok);
+        QVERIFY(!ResetToolBarLayout(*m_window));
+        const MessageRequest asked = m_facades->dialogs.messages().first();
+        QCOMPARE(asked.title, QStringLiteral("Reset Error"));
+        QCOMPARE(asked.prompt, u"Unable to reset. The toolbar settings file \""_qs + WindowsFolder()
+                                   + u"Tavorin.TB\" is either corrupt or does not exist."_qs);
     }
 
     void cancelWhileQuittingKeepsTheEditor()
