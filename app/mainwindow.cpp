@@ -284,6 +284,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     if (m_shutdown)
         m_shutdown();
+    // Every other window (help) goes with the main window, so the editor ends.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
     event->accept();
 }
 

@@ -184,6 +184,19 @@ private Q_SLOTS:
         QCOMPARE(doc->textBox()->selLength(), 17);
     }
 
+    void exitClosesTheHelpWindowToo()
+    {
+        click("mnuHelpContents");
+        QWidget *help = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String("frmHelp") && window->isVisible())
+                help = window;
+        }
+        QVERIFY(help);
+        click("mnuFileExit");
+        QVERIFY(!help->isVisible());
+    }
+
     void droppedFilesOpenUntilOneFails()
     {
         const QString a = m_env->writeFile(QStringLiteral("a.htm"), "a");
