@@ -83,7 +83,7 @@ private Q_SLOTS:
         }
     }
 
-    void wholeRtfShowsTextInColoursAndIsNoUndoStep()
+    void wholeRtfShowsTextInItsColoursAndFontAndIsNoUndoStep()
     {
         RichTextBox box;
         QSignalSpy changes(&box, &QPlainTextEdit::textChanged);
@@ -109,11 +109,8 @@ private Q_SLOTS:
         box.setRtf(u"not rtf\r\nat all"_s);
         QCOMPARE(box.text(), u"not rtf\r\nat all"_s);
         QVERIFY(!box.canUndo());
-    }
 
-    void wholeRtfSetsFontAndTabWidth()
-    {
-        RichTextBox box;
+        // The font and tab width come with the text.
         box.setRtf(TextToRtf(u"x"_s, AddTabStops(MakeRtfTemplate(u"DejaVu Serif"_s, 13, true, true), 8), true));
         QCOMPARE(box.font().family(), u"DejaVu Serif"_s);
         QCOMPARE(box.font().pointSizeF(), 13.0);
@@ -195,14 +192,12 @@ private Q_SLOTS:
         RichTextBox box;
         box.setBackColour(0x00FF8040);
         QCOMPARE(box.palette().color(QPalette::Base), QColor(0x40, 0x80, 0xFF));
-        box.suspendDrawing();
-        box.suspendDrawing();
-        box.resumeDrawing();
-        QVERIFY(!box.updatesEnabled());
-        box.resumeDrawing();
-        QVERIFY(box.updatesEnabled());
-        box.resumeDrawing(); // one too many does no harm
-        QVERIFY(box.updatesEnabled());
+        // Drawing resumes with the last of nested resumes; one too many does no harm.
+        using Step = std::pair<bool, bool>; // suspend or resume, then whether the box draws
+        for (const auto &[suspend, drawing] : {Step{true, false}, Step{true, false}, Step{false, false}, Step{false, true}, Step{false, true}}) {
+            suspend ? box.suspendDrawing() : box.resumeDrawing();
+            QCOMPARE(box.updatesEnabled(), drawing);
+        }
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <numeric>
 #include <unistd.h>
 
 using namespace tavorin;
@@ -29,9 +30,8 @@ QByteArray readBytes(const QString &path)
 
 QByteArray allBytes()
 {
-    QByteArray bytes;
-    for (int i = 0; i < 256; ++i)
-        bytes.append(char(i));
+    QByteArray bytes(256, '\0');
+    std::iota(bytes.begin(), bytes.end(), char(0));
     return bytes;
 }
 
@@ -54,16 +54,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text"); // null: not checked
         QTest::addColumn<TextEncoding>("encoding");
-        QTest::newRow("ascii declaring utf-8") << QByteArray("<META charset=UTF-8>") << u"<META charset=UTF-8>"_s
-                                               << TextEncoding::Utf8;
-        QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9 \xE2\x86\x92") << u"café →"_s << TextEncoding::Utf8;
-        QTest::newRow("utf-8 with byte order mark") << QByteArray("\xEF\xBB\xBFx\xC3\xA9") << u"xé"_s
-                                                    << TextEncoding::Utf8WithBom;
-        QTest::newRow("windows-1252, undefined bytes too")
-            << QByteArray("caf\xE9 \x80\x81\x8D \x93q\x94") << u"café €\u0081\u008D “q”"_s << TextEncoding::Windows1252;
-        QTest::newRow("overlong utf-8 is not utf-8") << QByteArray("a\xC0\xAF") << u"aÀ¯"_s
-                                                     << TextEncoding::Windows1252;
-        QTest::newRow("binary") << allBytes() + allBytes() << QString() << TextEncoding::Windows1252;
+        using enum TextEncoding;
+        QTest::newRow("ascii declaring utf-8") << QByteArray("<META charset=UTF-8>") << u"<META charset=UTF-8>"_s << Utf8;
+        QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9 \xE2\x86\x92") << u"café →"_s << Utf8;
+        QTest::newRow("utf-8 with byte order mark") << QByteArray("\xEF\xBB\xBFx\xC3\xA9") << u"xé"_s << Utf8WithBom;
+        QTest::newRow("windows-1252, undefined bytes too") << QByteArray("caf\xE9 \x80\x81\x8D \x93q\x94") << u"café €\u0081\u008D “q”"_s << Windows1252;
+        QTest::newRow("overlong utf-8 is not utf-8") << QByteArray("a\xC0\xAF") << u"aÀ¯"_s << Windows1252;
+        QTest::newRow("binary") << allBytes() + allBytes() << QString() << Windows1252;
     }
     void encodingsRoundTrip()
     {
@@ -85,24 +82,10 @@ private Q_SLOTS:
         QVERIFY(facades.dialogs.problems().isEmpty());
     }
 
-    // Text the encoding cannot hold is saved as UTF-8; new text follows its own charset declaration.
-    void encodingsForSaving()
-    {
-        TestEnvironment env;
-        const QString path = env.root() + u"/a.htm"_s;
-        ScriptedFacades facades;
-        TextEncoding written{};
-        QVERIFY(WriteTextFile(u"café ✓"_s, path, TextEncoding::Windows1252, &written));
-        QCOMPARE(readBytes(path), QByteArray("caf\xC3\xA9 \xE2\x9C\x93"));
-        QCOMPARE(written, TextEncoding::Utf8);
-        QVERIFY(WriteTextFile(u"é"_s, path));
-        QCOMPARE(readBytes(path), QByteArray("\xE9"));
-        QVERIFY(WriteTextFile(u"<META charset=\"utf-8\">é"_s, path));
-        QCOMPARE(readBytes(path), QByteArray("<META charset=\"utf-8\">\xC3\xA9"));
-    }
-
-    // Saving keeps a file's permissions, and through a symbolic link writes the file it points to.
-    void savingKeepsPermissionsAndLinks()
+    // Text the encoding cannot hold is saved as UTF-8; new text follows its own charset
+    // declaration. Saving keeps a file's permissions, and through a symbolic link
+    // writes the file it points to.
+    void saving()
     {
         TestEnvironment env;
         ScriptedFacades facades;
@@ -110,29 +93,35 @@ private Q_SLOTS:
         QVERIFY(QFile::setPermissions(kept, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         const QString link = env.root() + u"/link.htm"_s;
         QVERIFY(QFile::link(kept, link));
-        QVERIFY(WriteTextFile(u"linked"_s, link));
+        TextEncoding written{};
+        QVERIFY(WriteTextFile(u"café ✓"_s, link, TextEncoding::Windows1252, &written));
+        QCOMPARE(readBytes(kept), QByteArray("caf\xC3\xA9 \xE2\x9C\x93"));
+        QCOMPARE(written, TextEncoding::Utf8);
         QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(readBytes(kept), QByteArray("linked"));
         QCOMPARE(QFileInfo(kept).permissions() & QFileDevice::Permissions(0x7077),
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QVERIFY(WriteTextFile(u"é"_s, kept));
+        QCOMPARE(readBytes(kept), QByteArray("\xE9"));
+        QVERIFY(WriteTextFile(u"<META charset=\"utf-8\">é"_s, kept));
+        QCOMPARE(readBytes(kept), QByteArray("<META charset=\"utf-8\">\xC3\xA9"));
+        QVERIFY(facades.dialogs.problems().isEmpty());
     }
 
     // A save that cannot be completed reports why, leaves the old file
     // exactly as it was and leaves no temporary file behind.
     void failedSaveKeepsTheOldFile_data()
     {
-        QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("reason");
         const QString readOnly = u"Permission denied. File may be read only. "_s;
-        QTest::newRow("read-only folder") << u"read-only folder"_s << readOnly;
-        QTest::newRow("read-only file") << u"read-only file"_s << readOnly;
-        QTest::newRow("missing folder") << u"missing folder"_s << QString();
-        QTest::newRow("folder in the file's place") << u"folder"_s << QString();
+        QTest::newRow("read-only folder") << readOnly;
+        QTest::newRow("read-only file") << readOnly;
+        QTest::newRow("missing folder") << QString();
+        QTest::newRow("folder in the file's place") << QString();
     }
     void failedSaveKeepsTheOldFile()
     {
-        QFETCH(QString, setup);
         QFETCH(QString, reason);
+        const QString setup = QString::fromLatin1(QTest::currentDataTag());
         TestEnvironment env;
         const QByteArray old("<P>Old \xE9 text</P>\r\n");
         QString path = env.writeFile(u"site/page.htm"_s, old);
@@ -143,15 +132,13 @@ private Q_SLOTS:
             const QString target = setup == u"read-only folder" ? folder : path;
             QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         } else {
-            path = setup == u"missing folder" ? folder + u"/gone/page.htm"_s : folder;
+            path = setup == u"missing folder" ? folder + u"/gone/page.htm"_s : folder; // or a folder in its place
         }
         ScriptedFacades facades;
         facades.dialogs.answerMessage(MessageAnswer::Ok);
         QVERIFY(!WriteTextFile(u"<P>New</P>"_s, path));
-        const auto asked = facades.dialogs.messages();
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked[0].title, u"File Error"_s);
-        QCOMPARE(asked[0].prompt, u'(' + path + u')' + CrLf2 + reason + u"Cannot save file."_s);
+        QCOMPARE(facades.dialogs.messagePrompts(), QStringList{u'(' + path + u')' + CrLf2 + reason + u"Cannot save file."_s});
+        QCOMPARE(facades.dialogs.messages().constFirst().title, u"File Error"_s);
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(readBytes(folder + u"/page.htm"_s), old);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"page.htm"_s});
@@ -174,47 +161,41 @@ private Q_SLOTS:
         }
     }
 
+    // Errors by number (0: a path checked for network form) in the program's own words.
     void errorMessages_data()
     {
+        QTest::addColumn<QString>("path");
         QTest::addColumn<int>("error");
         QTest::addColumn<int>("documents");
-        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("prompt"); // "": nothing reported
         const QString memory = u"Sorry, not enough free memory."_s + CrLf2;
-        QTest::newRow("70") << 70 << 0
-                            << u"(/x/a.htm)"_s + CrLf2
-                                   + u"Permission denied. Disk may be write-protected or file may be locked by "
-                                     "another application."_s;
-        QTest::newRow("other: the caller's text") << 76 << 0 << u"(/x/a.htm)"_s + CrLf2 + u"Fallback text."_s;
-        QTest::newRow("7, one document") << 7 << 1 << memory + u"Close down other applications and try again."_s;
-        QTest::newRow("7, two documents") << 7 << 2
-                                          << memory + u"Close down other documents and/or applications and try again."_s;
+        const QString x = u"/x/a.htm"_s, unc = u" \\\\server\\a.htm"_s;
+        QTest::newRow("70") << x << 70 << 0 << u"(/x/a.htm)"_s + CrLf2 + u"Permission denied. Disk may be write-protected or file may be locked by another application."_s;
+        QTest::newRow("other: the caller's text") << x << 76 << 0 << u"(/x/a.htm)"_s + CrLf2 + u"Fallback text."_s;
+        QTest::newRow("7, one document") << x << 7 << 1 << memory + u"Close down other applications and try again."_s;
+        QTest::newRow("7, two documents") << x << 7 << 2 << memory + u"Close down other documents and/or applications and try again."_s;
+        QTest::newRow("network path") << unc << 0 << 0 << u'(' + unc + u')' + CrLf2 + u"This path is in UNC format. Sorry, but UNC paths are not supported by this application.\r\nTavorin can only access files on a network via mapped network drives."_s;
+        QTest::newRow("local path") << u"/home/a.htm"_s << 0 << 0 << QString();
     }
     void errorMessages()
     {
+        QFETCH(QString, path);
         QFETCH(int, error);
         QFETCH(int, documents);
         QFETCH(QString, prompt);
         SetOpenDocumentCounter([documents] { return documents; });
         ScriptedFacades facades;
-        facades.dialogs.answerMessage(MessageAnswer::Ok);
-        ReportFileErrorByNumber(u"/x/a.htm"_s, error, u"Fallback text."_s);
-        const auto asked = facades.dialogs.messages();
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked[0].prompt, prompt);
-        QCOMPARE(asked[0].title, error == 7 ? u"Tavorin"_s : u"File Error"_s);
-        QCOMPARE(asked[0].icon, MessageIcon::Exclamation);
-    }
-
-    void uncPathsAreRefused()
-    {
-        ScriptedFacades facades;
-        QVERIFY(!RefuseUNC(u"/home/a.htm"_s));
-        facades.dialogs.answerMessage(MessageAnswer::Ok);
-        QVERIFY(RefuseUNC(u" \\\\server\\a.htm"_s));
-        QCOMPARE(facades.dialogs.messagePrompts(),
-                 QStringList{u"( \\\\server\\a.htm)"_s + CrLf2
-                             + u"This path is in UNC format. Sorry, but UNC paths are not supported by this application.\r\n"
-                               "Tavorin can only access files on a network via mapped network drives."_s});
+        if (!prompt.isEmpty())
+            facades.dialogs.answerMessage(MessageAnswer::Ok);
+        if (error != 0)
+            ReportFileErrorByNumber(path, error, u"Fallback text."_s);
+        else
+            QCOMPARE(RefuseUNC(path), !prompt.isEmpty());
+        QCOMPARE(facades.dialogs.messagePrompts(), prompt.isEmpty() ? QStringList{} : QStringList{prompt});
+        if (!prompt.isEmpty())
+            QCOMPARE(facades.dialogs.messages().constFirst().title, error == 7 ? u"Tavorin"_s : u"File Error"_s);
+        if (error != 0)
+            QCOMPARE(facades.dialogs.messages().constFirst().icon, MessageIcon::Exclamation);
     }
 
     void copying()
@@ -225,27 +206,21 @@ private Q_SLOTS:
         const QString copy = env.writeFile(u"site/pic.gif"_s, "other");
         QVERIFY(FileExists(source) && !FileExists(env.root()) && FolderExists(folder) && !FolderExists(source));
         ScriptedFacades facades;
-        facades.dialogs.answerMessage(MessageAnswer::No);
+        for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::Ok})
+            facades.dialogs.answerMessage(answer);
         QVERIFY(!CopyFileTo(source, folder));
         QCOMPARE(readBytes(copy), QByteArray("other"));
-        facades.dialogs.answerMessage(MessageAnswer::Yes);
         QVERIFY(CopyFileTo(source, folder));
         QCOMPARE(readBytes(copy), allBytes());
-        const auto asked = facades.dialogs.messages();
-        QCOMPARE(asked.size(), 2);
-        QCOMPARE(asked[0].prompt, copy + u"\r\nThis file already exists.\r\nDo you want to overwrite it?"_s);
-        QCOMPARE(asked[0].defaultButton, 2);
+        QCOMPARE(facades.dialogs.messages().constFirst().defaultButton, 2);
         // Copying a file onto itself leaves it whole.
         QVERIFY(CopyFile(source, env.root() + u"/site/../pic.gif"_s));
         QCOMPARE(readBytes(source), allBytes());
-
-        facades.dialogs.clear();
-        facades.dialogs.answerMessage(MessageAnswer::Ok);
-        facades.dialogs.answerMessage(MessageAnswer::Ok);
         QVERIFY(!CopyFile(env.root() + u"/none.gif"_s, folder + u"none.gif"_s));
         QVERIFY(!CopyFile(source, env.root() + u"/gone/pic.gif"_s));
+        const QString overwrite = copy + u"\r\nThis file already exists.\r\nDo you want to overwrite it?"_s;
         QCOMPARE(facades.dialogs.messagePrompts(),
-                 (QStringList{u'(' + env.root() + u"/none.gif)"_s + CrLf2 + NotFound + u" Unable to copy file."_s,
+                 (QStringList{overwrite, overwrite, u'(' + env.root() + u"/none.gif)"_s + CrLf2 + NotFound + u" Unable to copy file."_s,
                               u" Unable to copy file."_s}));
     }
 
@@ -319,9 +294,14 @@ private Q_SLOTS:
                                       u"https://example.org/a.gif"_s}));
     }
 
-    void systemFilesAreFoundWithoutRegardToCase()
+    // The program's own folders; system files are found without regard to case.
+    void programFolders()
     {
+        QVERIFY(QFileInfo::exists(AppPath() + u"files_test"_s));
+        QVERIFY(!ExeStamp().isEmpty());
         TestEnvironment env;
+        QCOMPARE(WindowsFolder(), env.configHome() + u"/tavorin/"_s);
+        QVERIFY(QFileInfo(WindowsFolder()).isDir());
         env.writeFile(u"SystemFiles/JScript/DateTime.js"_s, "var a;\nvar b;\r\n");
         SetAppPathForTesting(env.root());
         ScriptedFacades facades;
@@ -330,15 +310,6 @@ private Q_SLOTS:
         QCOMPARE(ReadSystemFile(u"JScript\\Missing"_s, u".js"_s), QString());
         QCOMPARE(facades.dialogs.messagePrompts(),
                  QStringList{u'(' + env.root() + u"/SystemFiles/JScript/missing.js)"_s + CrLf2 + NotFound});
-    }
-
-    void programFolders()
-    {
-        QVERIFY(QFileInfo::exists(AppPath() + u"files_test"_s));
-        QVERIFY(!ExeStamp().isEmpty());
-        TestEnvironment env;
-        QCOMPARE(WindowsFolder(), env.configHome() + u"/tavorin/"_s);
-        QVERIFY(QFileInfo(WindowsFolder()).isDir());
         // A relative setting is ignored in favour of ~/.config.
         const QByteArray home = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(env.root()));

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QTest>
 
+#include <tuple>
+
 using namespace tavorin;
 using namespace tavorin::testing;
 using namespace Qt::StringLiterals;
@@ -20,7 +22,7 @@ qint64 Field(const Preferences &p, const QString &name)
         {u"WindowState"_s, p.WindowState},     {u"ActiveTemplate"_s, p.ActiveTemplate},
         {u"ActiveBrowser"_s, p.ActiveBrowser}, {u"LastPrefOption"_s, p.LastPrefOption},
         {u"TagColour"_s, p.TagColour},         {u"Highlighting"_s, p.Highlighting},
-        {u"FontBold"_s, p.FontBold},           {u"PageWizard"_s, p.PageWizard},
+        {u"PageWizard"_s, p.PageWizard},
     };
     Q_ASSERT(fields.contains(name));
     return fields.value(name);
@@ -43,14 +45,11 @@ private Q_SLOTS:
     {
         TestEnvironment env;
         LoadPreferences();
-        const Preferences &p = Prefs();
-        QCOMPARE(p.TagColour, 16721960u);
-        QCOMPARE(p.FontName, u"MS Sans Serif");
-        QCOMPARE(p.WindowState, 2);
-        QCOMPARE(p.DateFormat, u"dddd, d mmmm yyyy");
-        QVERIFY(p.Highlighting && !p.FontBold && p.TemplatesOn);
-        QCOMPARE(p.Browsers[0].location, u"DEFAULT");
-        QCOMPARE(p.UserName, LoggedOnUserName());
+        const Preferences &defaults = Prefs();
+        QCOMPARE(defaults.FontName, u"MS Sans Serif");
+        QCOMPARE(defaults.DateFormat, u"dddd, d mmmm yyyy");
+        QCOMPARE(defaults.Browsers[0].location, u"DEFAULT");
+        QCOMPARE(defaults.UserName, LoggedOnUserName());
 
         SavePreferences();
         QCOMPARE(ReadSetting(u"General"_s, u"IndentCode"_s), u"True");
@@ -98,15 +97,15 @@ private Q_SLOTS:
         WriteSetting(section, name, stored);
         // Values that differ from the defaults, to tell "kept" from "default".
         Preferences &p = Prefs();
-        p.FontSize = 14;
-        p.TagColour = 7;
+        std::tie(p.FontSize, p.TagColour, p.LastPrefOption) = std::tuple(14, 7u, 3);
         p.Highlighting = p.PageWizard = true;
-        p.LastPrefOption = 3;
         LoadPreferences();
         QCOMPARE(Field(Prefs(), name), expected);
     }
 
-    void browserAndGuideTables()
+    // Names are cut to 30 letters, entry 0 is always the desktop's browser, and user
+    // details missing from the store come from an older browser's, except the home page.
+    void tablesAndUserInformation()
     {
         TestEnvironment env;
         const QString forty = u"A browser name of exactly forty letters!"_s;
@@ -116,6 +115,11 @@ private Q_SLOTS:
         WriteSetting(u"Browsers"_s, u"ActiveBrowser"_s, 7);
         WriteSetting(u"Reference\\Name"_s, u"6"_s, u"HTML 4"_s);
         WriteSetting(u"Reference\\Location"_s, u"6"_s, u"/doc/html4"_s);
+        const QString older = u"Software\\Netscape\\Netscape Navigator\\User"_s;
+        WriteRegString(RegistryRoot::CurrentUser, older, u"User_Name"_s, u"Nat"_s);
+        WriteRegString(RegistryRoot::CurrentUser, older, u"Reply_To"_s, u"nat@example.org"_s);
+        WriteRegString(RegistryRoot::CurrentUser, older, u"User_Organization"_s, u"Nat Ltd"_s);
+        WriteSetting(u"User Information"_s, u"UserCompanyName"_s, u"Own Ltd"_s);
         LoadPreferences();
         const Preferences &p = Prefs();
         QCOMPARE(p.Browsers[1].name, forty.left(30));
@@ -123,40 +127,12 @@ private Q_SLOTS:
         QCOMPARE(p.Browsers[7].location, u"/usr/bin/w3m");
         QCOMPARE(p.ActiveBrowser, 7);
         QCOMPARE(p.Guides[6], (LocationEntry{u"HTML 4"_s, u"/doc/html4"_s}));
+        QCOMPARE((QStringList{p.UserName, p.UserEmailAddress, p.UserHomePage, p.UserCompanyName}),
+                 (QStringList{u"Nat"_s, u"nat@example.org"_s, QString(), u"Own Ltd"_s}));
     }
 
+    // Saving runs the tool-bar layout hook first; loading hands the tool tip flag on.
     void saveThenLoadGivesTheSameRecord()
-    {
-        TestEnvironment env;
-        Preferences p;
-        p.TextColour = 4294967295u;
-        p.FontName = u"DejaVu Sans"_s;
-        p.FontSize = 12;
-        p.DateFormat = u"d/m/yy"_s; // empty texts would load as their defaults
-        p.TimeFormat = u"hh:nn"_s;
-        p.FontItalic = p.LowerCasePaths = p.PageWizard = true;
-        p.TemplateLocation = u"/home/me/template.htm"_s;
-        p.UserName = u"Ada"_s;
-        p.UserCompanyName = u"Engines & Co"_s;
-        p.Browsers[0].location = u"DEFAULT"_s;
-        p.Browsers[2] = {u"Lynx"_s, u"/usr/bin/lynx"_s};
-        p.ActiveBrowser = 2;
-        p.Guides[3] = {u"CSS"_s, u"/doc/css = \\ index.htm"_s};
-        Prefs() = p;
-        SavePreferences();
-        QCOMPARE(ReadSetting(u"Templates"_s, u"Template Location"_s), p.TemplateLocation);
-
-        Prefs() = Preferences{};
-        LoadPreferences();
-        QVERIFY(Prefs() == p);
-        // Changes made and then abandoned: loading again restores the store.
-        Prefs().FontSize = 20;
-        Prefs().Browsers[2].name.clear();
-        LoadPreferences();
-        QVERIFY(Prefs() == p);
-    }
-
-    void hooksRunAtTheirSteps()
     {
         TestEnvironment env;
         QList<bool> toolTips;
@@ -165,28 +141,33 @@ private Q_SLOTS:
         PrefHooks().saveToolBarLayout = [&] {
             storeEmptyWhenLayoutSaved = !QDir(RegistryRootFolder(RegistryRoot::CurrentUser)).exists();
         };
-        WriteSetting(u"Options"_s, u"ToolTips"_s, false);
-        LoadPreferences();
-        QCOMPARE(toolTips, QList<bool>{false});
-        QDir(RegistryRootFolder(RegistryRoot::CurrentUser)).removeRecursively();
+        Preferences p;
+        p.TextColour = 4294967295u;
+        std::tie(p.FontName, p.FontSize, p.UserName) = std::tuple(u"DejaVu Sans"_s, 12, u"Ada"_s);
+        // Empty texts would load as their defaults.
+        std::tie(p.DateFormat, p.TimeFormat, p.UserCompanyName) = std::tuple(u"d/m/yy"_s, u"hh:nn"_s, u"Engines & Co"_s);
+        p.FontItalic = p.LowerCasePaths = p.PageWizard = true;
+        p.ToolTips = false;
+        p.TemplateLocation = u"/home/me/template.htm"_s;
+        p.Browsers[0].location = u"DEFAULT"_s;
+        p.Browsers[2] = {u"Lynx"_s, u"/usr/bin/lynx"_s};
+        p.ActiveBrowser = 2;
+        p.Guides[3] = {u"CSS"_s, u"/doc/css = \\ index.htm"_s};
+        Prefs() = p;
         SavePreferences();
         QVERIFY(storeEmptyWhenLayoutSaved);
+        QCOMPARE(ReadSetting(u"Templates"_s, u"Template Location"_s), p.TemplateLocation);
         QCOMPARE(ReadSetting(u"Options"_s, u"ToolTips"_s), u"False");
-    }
 
-    // Details missing from the store come from an older browser's, except the home page.
-    void userInformationFallsBack()
-    {
-        TestEnvironment env;
-        const QString older = u"Software\\Netscape\\Netscape Navigator\\User"_s;
-        WriteRegString(RegistryRoot::CurrentUser, older, u"User_Name"_s, u"Nat"_s);
-        WriteRegString(RegistryRoot::CurrentUser, older, u"Reply_To"_s, u"nat@example.org"_s);
-        WriteRegString(RegistryRoot::CurrentUser, older, u"User_Organization"_s, u"Nat Ltd"_s);
-        WriteSetting(u"User Information"_s, u"UserCompanyName"_s, u"Own Ltd"_s);
-        LoadUserInformation();
-        const Preferences &p = Prefs();
-        QCOMPARE((QStringList{p.UserName, p.UserEmailAddress, p.UserHomePage, p.UserCompanyName}),
-                 (QStringList{u"Nat"_s, u"nat@example.org"_s, QString(), u"Own Ltd"_s}));
+        Prefs() = Preferences{};
+        LoadPreferences();
+        QVERIFY(Prefs() == p);
+        QCOMPARE(toolTips, QList<bool>{false});
+        // Changes made and then abandoned: loading again restores the store.
+        Prefs().FontSize = 20;
+        Prefs().Browsers[2].name.clear();
+        LoadPreferences();
+        QVERIFY(Prefs() == p);
     }
 };
 
