@@ -98,9 +98,8 @@ private Q_SLOTS:
     {
         Bench bench;
         QAction *newAction = bench.action(u"mnuFileNew"_s);
-        QCOMPARE(newAction->text(), u"&New"_s);
-        QCOMPARE(newAction->toolTip(), u"New"_s);
-        QCOMPARE(newAction->statusTip(), u"Creates a new HTML document"_s);
+        QCOMPARE((QStringList{newAction->text(), newAction->toolTip(), newAction->statusTip()}),
+                 (QStringList{u"&New"_s, u"New"_s, u"Creates a new HTML document"_s}));
         QSignalSpy highlighted(bench.bar, &ActiveBar::toolHighlighted);
         newAction->hover();
         QCOMPARE(highlighted.value(0).value(0).toString(), newAction->statusTip());
@@ -247,9 +246,8 @@ private Q_SLOTS:
         QVERIFY(!bench.model.FindBand(u"tbarWebPage"_s)->visible);
 
         const std::optional<BarLayout> saved = LayoutFromText(LayoutToText(bench.model.layout()));
-        QVERIFY(saved);
         Bench again;
-        again.model.ReplaceLayout(*saved);
+        again.model.ReplaceLayout(saved.value());
         again.show();
         QCOMPARE(int(again.window.toolBarArea(again.bar->toolBar(moved[2]))), qtArea);
         QVERIFY(again.bar->toolBar(u"tbarWebPage"_s)->isHidden());

@@ -79,18 +79,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("after");
         const QString none;
-        QTest::newRow("bold a whole line: line break after the tag, all selected")
-            << u"one\r\n[two\r\n]three\r\n"_s << u"Bold"_s << none << u"one\r\n[<B>two</B>\r\n]three\r\n"_s;
-        QTest::newRow("heading from the argument") << u"a\r\n[Title\r\n]b\r\n"_s << u"Heading"_s << u"2"_s
-                                                   << u"a\r\n[<H2>\r\n\tTitle\r\n</H2>\r\n]b\r\n"_s;
-        QTest::newRow("remove all tags leaves the line break out")
-            << u"[<P>\r\nHi <B>you</B>\r\n</P>\r\n]end\r\n"_s << u"Remove All Tags"_s << none << u"[Hi you]end\r\n"_s;
-        QTest::newRow("paragraph on nothing: caret after it") << u"ab[]\r\n"_s << u"Paragraph"_s << none
-                                                              << u"ab<P>[]\r\n"_s;
+        QTest::newRow("bold a whole line: line break after the tag, all selected") << u"one\r\n[two\r\n]three\r\n"_s << u"Bold"_s << none << u"one\r\n[<B>two</B>\r\n]three\r\n"_s;
+        QTest::newRow("heading from the argument") << u"a\r\n[Title\r\n]b\r\n"_s << u"Heading"_s << u"2"_s << u"a\r\n[<H2>\r\n\tTitle\r\n</H2>\r\n]b\r\n"_s;
+        QTest::newRow("remove all tags leaves the line break out") << u"[<P>\r\nHi <B>you</B>\r\n</P>\r\n]end\r\n"_s << u"Remove All Tags"_s << none << u"[Hi you]end\r\n"_s;
+        QTest::newRow("paragraph on nothing: caret after it") << u"ab[]\r\n"_s << u"Paragraph"_s << none << u"ab<P>[]\r\n"_s;
         QTest::newRow("delete a line break as one") << u"a[]\r\nb\r\n"_s << u"Delete"_s << none << u"a[]b\r\n"_s;
         QTest::newRow("delete at the very end does nothing") << u"ab\r\n[]"_s << u"Delete"_s << none << u"ab\r\n[]"_s;
-        QTest::newRow("delete the end of the text adds nothing") << u"ab[\r\ncd]"_s << u"Delete"_s << none
-                                                                 << u"ab[]"_s;
+        QTest::newRow("delete the end of the text adds nothing") << u"ab[\r\ncd]"_s << u"Delete"_s << none << u"ab[]"_s;
     }
     void insertsAndSelects()
     {
@@ -141,16 +136,14 @@ private Q_SLOTS:
         RunCommand(u"Page Title"_s);
         QVERIFY(InsertCancelled);
         QCOMPARE(marked(), u"<HTML>[<TITLE>Old</TITLE>]\r\n<BODY>\r\n"_s);
-        QCOMPARE(messages().size(), 1);
-        const MessageRequest shown = messages().first();
-        QCOMPARE(shown.prompt,
+        QCOMPARE(dialogs().messagePrompts(), QStringList{
                  u"Sorry, but you've found a bug in this software.\r\n\r\n"
                  u"The function call \"Page Title\" is not recognised, so Tavorin cannot proceed.\r\n\r\n"
                  u"If you are using the latest version of this software, please contact the author by E-Mail "
                  u"with details of this problem and it will be fixed as soon as possible. "
-                 u"Otherwise, please obtain the latest version of Tavorin."_s);
-        QCOMPARE(shown.icon, MessageIcon::Critical);
-        QCOMPARE(shown.title, u"Tavorin"_s);
+                 u"Otherwise, please obtain the latest version of Tavorin."_s});
+        QCOMPARE(messages().first().icon, MessageIcon::Critical);
+        QCOMPARE(messages().first().title, u"Tavorin"_s);
     }
 
     // Ctrl+C in the text box runs Copy, which leaves the text untouched.
@@ -186,7 +179,6 @@ private Q_SLOTS:
     {
         openMarked(u"a[b]c\r\n"_s);
         RunCommand(u"Bold"_s);
-        QCOMPARE(box()->text(), u"a<B>b</B>c\r\n"_s);
         RunCommand(u"Undo"_s);
         QCOMPARE(box()->text(), u"abc\r\n"_s);
         QVERIFY(messages().isEmpty());

@@ -90,9 +90,6 @@ private Q_SLOTS:
         const ToolModel model(BuiltInLayout());
         QCOMPARE(Field(model.ToolsOfBand(u"mnuMain"_s), &Tool::subBand),
                  Words(u"mnuFile mnuEdit mnuInsert mnuFormat mnuOptions mnuWindow mnuHelp"_s));
-        QCOMPARE(BuiltInBand(u"mnuPopUpEdit"_s), Words(u"mnuEditUndo mnuEditCut mnuEditCopy mnuEditPaste "
-                                                       u"mnuEditDelete mnuEditSelectAll mnuFormatAppearance "
-                                                       u"mnuEditFind mnuContextEdit"_s));
         const Tool *fileNew = model.FindTool(u"mnuFileNew"_s);
         QCOMPARE((QStringList{fileNew->commandText, fileNew->caption, fileNew->description}),
                  (QStringList{u"New"_s, u"&New"_s, u"Creates a new HTML document"_s}));
@@ -203,9 +200,9 @@ private Q_SLOTS:
                 shown.append(tool.name);
         }
         QCOMPARE(shown, Words(u"mnuBrowserDefault mnuBrowser1 mnuBrowser4 mnuRefGuideUser2"_s));
-        QCOMPARE(model.FindTool(u"mnuBrowser1"_s)->caption, u"Firefox"_s);
-        QCOMPARE(PlainCaption(model.FindTool(u"mnuBrowser4"_s)->caption), u"Tom & Jerry"_s);
-        QCOMPARE(model.FindTool(u"mnuRefGuideUser2"_s)->description, u"/docs/html4.htm"_s);
+        QCOMPARE((QStringList{model.FindTool(u"mnuBrowser1"_s)->caption, PlainCaption(model.FindTool(u"mnuBrowser4"_s)->caption),
+                              model.FindTool(u"mnuRefGuideUser2"_s)->description}),
+                 (QStringList{u"Firefox"_s, u"Tom & Jerry"_s, u"/docs/html4.htm"_s}));
         prefs.Browsers[1] = {};
         UpdateBrowserTools(model, prefs);
         QVERIFY(!model.FindTool(u"mnuBrowser1"_s)->visible);
@@ -213,8 +210,7 @@ private Q_SLOTS:
         SetSystemGuideTools(model, {QString(40, u'x'), QString(), u"CSS"_s}, {u"/a.htm"_s, u"/b.htm"_s, u"/c.htm"_s});
         const Tool *first = model.FindTool(u"mnuRefGuideSystem1"_s);
         QCOMPARE((QStringList{first->caption, first->description}), (QStringList{QString(30, u'x'), u"/a.htm"_s}));
-        QVERIFY(!model.FindTool(u"mnuRefGuideSystem2"_s)->visible);
-        QVERIFY(model.FindTool(u"mnuRefGuideSystem3"_s)->visible);
+        QVERIFY(!model.FindTool(u"mnuRefGuideSystem2"_s)->visible && model.FindTool(u"mnuRefGuideSystem3"_s)->visible);
     }
 
     void recentFiles()
@@ -248,8 +244,8 @@ private Q_SLOTS:
         const QStringList arrangements = BuiltInBand(u"mnuWindow"_s);
         BuildWindowList(model, {u"first.htm"_s, u"second.htm"_s}, 0);
         BuildWindowList(model, Numbered(u"Untitled"_s, 1, 11), 2);
+        QCOMPARE(Field(model.ToolsOfBand(u"mnuWindow"_s)), arrangements + QStringList(11, u"WindowListItem"_s));
         const QList<const Tool *> items = model.ToolsNamed(u"WindowListItem"_s);
-        QCOMPARE(items.size(), 11);
         for (int i = 0; i < items.size(); ++i) {
             const QString caption = u"Untitled%1"_s.arg(i + 1);
             QCOMPARE(items[i]->caption, i < 9 ? u"&%1 "_s.arg(i + 1) + caption : caption);
@@ -257,7 +253,6 @@ private Q_SLOTS:
             QCOMPARE(items[i]->commandText, u"Window%1"_s.arg(i + 1));
             QCOMPARE(items[i]->beginsGroup, i == 0);
         }
-        QCOMPARE(Field(model.ToolsOfBand(u"mnuWindow"_s)), arrangements + QStringList(11, u"WindowListItem"_s));
         BuildWindowList(model, {}, -1);
         QCOMPARE(Field(model.ToolsOfBand(u"mnuWindow"_s)), arrangements);
     }
@@ -282,11 +277,9 @@ private Q_SLOTS:
             QVERIFY2(tool->enabled == !command.isEmpty(), qPrintable(selection));
             if (command.isEmpty())
                 continue;
-            QCOMPARE(tool->commandText, command);
-            const bool quick = command == u"Quick Link";
-            QCOMPARE(tool->caption, quick ? u"&Quick Link"_s : u"&Edit Selected Tags..."_s);
-            QCOMPARE(tool->description, quick ? u"Formats the selected URL as a link to itself"_s
-                                              : u"Opens the appropriate form for editing the selected tags"_s);
+            const QStringList shown{tool->commandText, tool->caption, tool->description};
+            QCOMPARE(shown, (command == u"Quick Link" ? QStringList{command, u"&Quick Link"_s, u"Formats the selected URL as a link to itself"_s}
+                                                      : QStringList{command, u"&Edit Selected Tags..."_s, u"Opens the appropriate form for editing the selected tags"_s}));
         }
     }
 
@@ -297,8 +290,7 @@ private Q_SLOTS:
         QSignalSpy changed(&model, &ToolModel::toolChanged);
         QSignalSpy bands(&model, &ToolModel::bandChanged);
         QVERIFY(model.SetEnabled(u"mnuEditCut"_s, false));
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed[0][0].toString(), u"mnuEditCut"_s);
+        QCOMPARE(changed, QList<QVariantList>{{u"mnuEditCut"_s}});
         QVERIFY(!model.ToolsOfBand(u"mnuPopUpEdit"_s)[1]->enabled);
         QVERIFY(!model.SetEnabled(u"mnuNoSuchTool"_s, false));
         // A separator change rebuilds every band the tool stands in.
@@ -310,17 +302,16 @@ private Q_SLOTS:
     {
         ToolModel model(BuiltInLayout());
         const QStringList edit = BuiltInBand(u"mnuEdit"_s);
-        QVERIFY(!model.InsertInBand(u"mnuEdit"_s, u"mnuEditCut"_s)); // already there
-        QVERIFY(!model.InsertInBand(u"mnuNoBand"_s, u"mnuEditCut"_s));
-        QVERIFY(!model.InsertInBand(u"mnuEdit"_s, u"mnuNoTool"_s));
+        for (const auto &[band, tool] : {std::pair{u"mnuEdit"_s, u"mnuEditCut"_s} /* already there */,
+                                         std::pair{u"mnuNoBand"_s, u"mnuEditCut"_s}, std::pair{u"mnuEdit"_s, u"mnuNoTool"_s}})
+            QVERIFY2(!model.InsertInBand(band, tool), qPrintable(band + u' ' + tool));
         QVERIFY(model.InsertInBand(u"mnuEdit"_s, u"mnuFileNew"_s, 0));
         QCOMPARE(Field(model.ToolsOfBand(u"mnuEdit"_s)), QStringList{u"mnuFileNew"_s} + edit);
         QVERIFY(model.RemoveFromBand(u"mnuEdit"_s, u"mnuFileNew"_s));
         QCOMPARE(Field(model.ToolsOfBand(u"mnuEdit"_s)), edit);
         Tool extra;
         extra.name = u"mnuExtra"_s;
-        QVERIFY(model.AddTool(extra));
-        QVERIFY(!model.AddTool(extra));
+        QVERIFY(model.AddTool(extra) && !model.AddTool(extra)); // the second has the same key
         QVERIFY(model.InsertInBand(u"mnuEdit"_s, u"mnuExtra"_s));
         QVERIFY(model.RemoveTool(u"mnuExtra"_s));
         QVERIFY(model.BandsHolding(u"mnuExtra"_s).isEmpty());
@@ -330,10 +321,7 @@ private Q_SLOTS:
     void damagedLayoutsAreNamed()
     {
         const auto subBand = [](BarLayout &layout, const QString &name, const QString &band) {
-            for (Tool &tool : layout.tools) {
-                if (tool.name == name)
-                    tool.subBand = band;
-            }
+            std::find_if(layout.tools.begin(), layout.tools.end(), [&](const Tool &t) { return t.name == name; })->subBand = band;
         };
         const QList<std::pair<const char *, std::function<void(BarLayout &)>>> damages{
             {"duplicate key", [](BarLayout &l) { l.tools.append(l.tools.first()); }},
