@@ -6,6 +6,7 @@
 #include "app/splashwindow.h"
 #include "app/startup.h"
 #include "settings/environment.h"
+#include "settings/files.h"
 #include "settings/paths.h"
 
 #include <QApplication>
@@ -24,20 +25,16 @@ constexpr int InternalError = 51;
 
 QString AppErrorMessage(int errorNumber, int openDocuments)
 {
-    if (errorNumber == OutOfMemoryError || errorNumber == 31001) {
-        return QStringLiteral("Sorry, not enough free memory.\r\n\r\n")
-               + (openDocuments < 2 ? QStringLiteral("Close down other applications and try again.")
-                                    : QStringLiteral("Close down other documents and/or applications and try again."));
-    }
+    if (IsOutOfMemoryError(errorNumber))
+        return OutOfMemoryMessage(openDocuments);
     return QStringLiteral("An application error has occurred. ") + QString::fromLatin1(ApplicationTitle)
            + QStringLiteral(" will now terminate.");
 }
 
 void AppError(int errorNumber, int openDocuments)
 {
-    const bool memory = errorNumber == OutOfMemoryError || errorNumber == 31001;
     MsgBox(AppErrorMessage(errorNumber, openDocuments), MessageButtons::Ok, MessageIcon::Critical,
-           memory ? QString() : QStringLiteral("Application Error ") + QString::number(errorNumber));
+           IsOutOfMemoryError(errorNumber) ? QString() : QStringLiteral("Application Error ") + QString::number(errorNumber));
     QApplication::restoreOverrideCursor();
 }
 

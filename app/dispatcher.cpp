@@ -85,29 +85,9 @@ void MainWindow::runByCommandText(const QString &commandText)
     } else if (is("Edit Template")) {
         OpenFile(prefs.TemplateLocation);
     } else if (is("Tile Horizontally")) {
-        m_area->tileSubWindows();
-        // Stack the windows one above the other, full width.
-        const QList<QMdiSubWindow *> windows = m_area->subWindowList();
-        const int count = int(windows.size());
-        const QSize area = m_area->viewport()->size();
-        int top = 0;
-        for (int i = 0; i < count; ++i) {
-            const int height = (area.height() - top) / (count - i);
-            windows[i]->showNormal();
-            windows[i]->setGeometry(0, top, area.width(), height);
-            top += height;
-        }
+        tileDocuments(Qt::Vertical); // one above the other, full width
     } else if (is("Tile Vertically")) {
-        const QList<QMdiSubWindow *> windows = m_area->subWindowList();
-        const int count = int(windows.size());
-        const QSize area = m_area->viewport()->size();
-        int left = 0;
-        for (int i = 0; i < count; ++i) {
-            const int width = (area.width() - left) / (count - i);
-            windows[i]->showNormal();
-            windows[i]->setGeometry(left, 0, width, area.height());
-            left += width;
-        }
+        tileDocuments(Qt::Horizontal); // side by side, full height
     } else if (is("Cascade")) {
         m_area->cascadeSubWindows();
     } else if (is("Arrange Icons")) {
@@ -171,6 +151,22 @@ void MainWindow::runByCommandText(const QString &commandText)
         // preview, the About box and the text-format window are commands of
         // their own; until they exist the command runner reports them.
         RunCommand(commandText);
+    }
+}
+
+void MainWindow::tileDocuments(Qt::Orientation stacking)
+{
+    const QList<QMdiSubWindow *> windows = m_area->subWindowList();
+    const QSize area = m_area->viewport()->size();
+    const bool vertical = stacking == Qt::Vertical;
+    const int total = vertical ? area.height() : area.width();
+    int offset = 0;
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const int extent = int((total - offset) / (windows.size() - i));
+        windows[i]->showNormal();
+        windows[i]->setGeometry(vertical ? QRect(0, offset, area.width(), extent)
+                                         : QRect(offset, 0, extent, area.height()));
+        offset += extent;
     }
 }
 

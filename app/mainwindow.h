@@ -94,6 +94,8 @@ private:
     void createMenus();
     void runByCommandText(const QString &commandText);
     void RunLowerCasePaths(DocumentWindow *doc);
+    // Lays the documents out one after another along the direction given.
+    void tileDocuments(Qt::Orientation stacking);
     void createTimers();
     void statusOffTick();
     void noteClipboardChange();

@@ -86,6 +86,11 @@ void StartApplication(MainWindow &window, const QStringList &files)
     BuildSystemGuideMenu(window);
     InstallPreferenceHooks(window);
     SetOpenDocumentCounter([&window] { return int(window.Documents().size()); });
+    // The hooks speak of this window; they go with it.
+    QObject::connect(&window, &QObject::destroyed, [] {
+        PrefHooks() = {};
+        SetOpenDocumentCounter({});
+    });
     LoadPreferences();
     BuildRecentFilesMenu();
     UpdateTemplateTool(window.tools(), Prefs().TemplateLocation);

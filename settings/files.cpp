@@ -550,14 +550,22 @@ QString FileErrorMessage(int error, const QString &fallback)
     }
 }
 
+bool IsOutOfMemoryError(int error)
+{
+    return error == OutOfMemory || error == DialogOutOfMemory;
+}
+
+QString OutOfMemoryMessage(int openDocuments)
+{
+    return QStringLiteral("Sorry, not enough free memory.") + CrLfCrLf
+           + (openDocuments < 2 ? QStringLiteral("Close down other applications and try again.")
+                                : QStringLiteral("Close down other documents and/or applications and try again."));
+}
+
 void ReportFileErrorByNumber(const QString &path, int error, const QString &fallback)
 {
-    if (error == OutOfMemory || error == DialogOutOfMemory) {
-        const int documents = s_documentCounter ? s_documentCounter() : 0;
-        const QString advice = documents < 2
-                                   ? QStringLiteral("Close down other applications and try again.")
-                                   : QStringLiteral("Close down other documents and/or applications and try again.");
-        MsgBox(QStringLiteral("Sorry, not enough free memory.") + CrLfCrLf + advice, MessageButtons::Ok,
+    if (IsOutOfMemoryError(error)) {
+        MsgBox(OutOfMemoryMessage(s_documentCounter ? s_documentCounter() : 0), MessageButtons::Ok,
                MessageIcon::Exclamation);
         return;
     }

@@ -107,6 +107,11 @@ QString FileErrorMessage(int error, const QString &fallback);
 // Reports an error by number: out of memory in its own box, anything else
 // through ReportFileError with FileErrorMessage.
 void ReportFileErrorByNumber(const QString &path, int error, const QString &fallback);
+// True for the two out-of-memory error numbers (7 and 31001).
+bool IsOutOfMemoryError(int error);
+// "Sorry, not enough free memory." with the advice that suits the number of
+// open documents.
+QString OutOfMemoryMessage(int openDocuments);
 // How many documents are open, for the wording of the out-of-memory message.
 void SetOpenDocumentCounter(std::function<int()> counter);
 
