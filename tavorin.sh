@@ -23,7 +23,14 @@ install_missing() {
 }
 
 build() {
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # A compiler cache, where the machine has one, makes rebuilds of other
+    # checkouts of the same tree cheap; the build never needs it.
+    local launcher=()
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$PWD")}
+    fi
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
     cmake --build build -j"$(nproc)"
 }
 
