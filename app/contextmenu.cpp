@@ -12,12 +12,17 @@ namespace tavorin {
 
 void ShowContextMenu()
 {
+    ShowContextMenu(QCursor::pos());
+}
+
+void ShowContextMenu(const QPoint &globalPosition)
+{
     MainWindow *main = MainWindow::instance();
     DocumentWindow *doc = main ? main->activeDocument() : nullptr;
     if (!doc)
         return;
     PrepareContextEditTool(main->tools(), doc->textBox()->selText());
-    main->activeBar().popUp(QStringLiteral("mnuPopUpEdit"), QCursor::pos());
+    main->activeBar().popUp(QStringLiteral("mnuPopUpEdit"), globalPosition);
 }
 
 } // namespace tavorin

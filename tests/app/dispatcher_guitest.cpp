@@ -167,23 +167,6 @@ private Q_SLOTS:
                  QStringLiteral("Tavorin has finished searching the document. 1 relative file path was changed."));
     }
 
-    void rightClickOffersToEditTheSelectedTag()
-    {
-        DocumentWindow *doc = m_window->activeDocument();
-        doc->DocText(QStringLiteral("<IMG SRC=\"a.gif\">"));
-        doc->textBox()->select(0, 17);
-        QTest::mousePress(doc->textBox()->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-        QMenu *menu = m_window->activeBar().menu(QStringLiteral("mnuPopUpEdit"));
-        QVERIFY(menu);
-        QTRY_VERIFY(menu->isVisible());
-        const Tool *edit = m_window->tools().FindTool(QStringLiteral("mnuContextEdit"));
-        QCOMPARE(edit->caption, QStringLiteral("&Edit Selected Tags..."));
-        QCOMPARE(edit->commandText, QStringLiteral("Embedded Image"));
-        QVERIFY(edit->enabled);
-        menu->hide();
-        QCOMPARE(doc->textBox()->selLength(), 17);
-    }
-
     void exitClosesTheHelpWindowToo()
     {
         click("mnuHelpContents");
