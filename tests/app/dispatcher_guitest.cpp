@@ -10,6 +10,8 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTest>
 #include <QUrl>
 
@@ -165,6 +167,24 @@ private Q_SLOTS:
         QCOMPARE(m_window->activeDocument()->textBox()->text(), QStringLiteral("<IMG SRC=\"images/logo.gif\">"));
         QCOMPARE(m_facades->dialogs.messages()[0].prompt,
                  QStringLiteral("Tavorin has finished searching the document. 1 relative file path was changed."));
+    }
+
+    // The Table button of the Web Page tool bar only names its menu: a click
+    // on its main part opens the Table menu, with no message.
+    void buttonsThatNameOnlyTheirMenuOpenIt()
+    {
+        QToolBar *bar = m_window->activeBar().toolBar(QStringLiteral("tbarWebPage"));
+        QToolButton *table = nullptr;
+        for (QAction *action : m_window->activeBar().actionsOfBand(QStringLiteral("tbarWebPage"))) {
+            if (action->objectName() == QLatin1String("mnuFormatTable"))
+                table = qobject_cast<QToolButton *>(bar->widgetForAction(action));
+        }
+        QVERIFY(table && table->isVisible());
+        QTest::mouseClick(table, Qt::LeftButton, Qt::NoModifier, QPoint(4, table->height() / 2));
+        QMenu *menu = m_window->activeBar().menu(QStringLiteral("mnuTable"));
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
+        QVERIFY(m_facades->dialogs.asked().isEmpty());
     }
 
     void exitClosesTheHelpWindowToo()
