@@ -6,14 +6,9 @@
 #include "app/richtextbox.h"
 #include "app/toolmodel.h"
 
-#include <QCursor>
+#include <QPoint>
 
 namespace tavorin {
-
-void ShowContextMenu()
-{
-    ShowContextMenu(QCursor::pos());
-}
 
 void ShowContextMenu(const QPoint &globalPosition)
 {

@@ -208,10 +208,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("takesTheKey");
         QTest::newRow("undo") << u"mnuEdit"_s << u"mnuEditUndo"_s << u"&Undo\tCtrl+Z"_s << false;
-        QTest::newRow("cut") << u"mnuEdit"_s << u"mnuEditCut"_s << u"Cu&t\tCtrl+X"_s << false;
         QTest::newRow("copy in the context menu") << u"mnuPopUpEdit"_s << u"mnuEditCopy"_s << u"&Copy\tCtrl+C"_s << false;
-        QTest::newRow("paste") << u"mnuEdit"_s << u"mnuEditPaste"_s << u"&Paste\tCtrl+V"_s << false;
-        QTest::newRow("delete") << u"mnuEdit"_s << u"mnuEditDelete"_s << u"&Delete\tDel"_s << false;
         QTest::newRow("select all") << u"mnuEdit"_s << u"mnuEditSelectAll"_s << u"Select &All"_s << false;
         QTest::newRow("anchor") << u"mnuFormat"_s << u"mnuInsertAnchor"_s << u"&Anchor...\tCtrl+A"_s << false;
         QTest::newRow("save") << u"mnuFile"_s << u"mnuFileSave"_s << u"&Save\tCtrl+S"_s << true;
@@ -239,15 +236,12 @@ private Q_SLOTS:
                 .isEmpty())
             QSKIP("the packaged icon theme is not installed");
         Bench bench;
-        for (const ToolIcon &icon : ToolIcons()) {
-            QVERIFY2(bench.model.FindTool(icon.toolName), qPrintable(icon.toolName));
-            QVERIFY2(!QIcon::fromTheme(icon.iconName).isNull(), qPrintable(icon.iconName));
-        }
+        for (const ToolIcon &icon : ToolIcons())
+            QVERIFY2(bench.model.FindTool(icon.toolName) && QIcon::hasThemeIcon(icon.iconName), qPrintable(icon.iconName));
         QVERIFY(!bench.button(u"tbarStandard"_s, u"mnuFileNew"_s)->icon().isNull());
         QVERIFY(!bench.menuAction(u"mnuEdit"_s, u"mnuEditCut"_s)->icon().isNull());
         QToolButton *lineBreak = bench.button(u"tbarStandard"_s, u"mnuBreakLineBreak"_s);
-        QVERIFY(lineBreak->icon().isNull());
-        QCOMPARE(lineBreak->text(), u"Line Break"_s);
+        QCOMPARE(lineBreak->icon().isNull() ? lineBreak->text() : QString(), u"Line Break"_s);
     }
 
     void toolTipsCanBeSwitchedOff()

@@ -66,12 +66,9 @@ public:
         m_check();
         return m_inner.fileDialog(request);
     }
-    std::optional<quint32> chooseColour(quint32 initial) override { return m_inner.chooseColour(initial); }
-    std::optional<FontChoice> chooseFont(const FontChoice &initial) override { return m_inner.chooseFont(initial); }
-    std::optional<PrintChoice> choosePrinter(const PrintChoice &initial) override
-    {
-        return m_inner.choosePrinter(initial);
-    }
+    std::optional<quint32> chooseColour(quint32 colour) override { return m_inner.chooseColour(colour); }
+    std::optional<FontChoice> chooseFont(const FontChoice &font) override { return m_inner.chooseFont(font); }
+    std::optional<PrintChoice> choosePrinter(const PrintChoice &print) override { return m_inner.choosePrinter(print); }
 
 private:
     Dialogs &m_inner;
