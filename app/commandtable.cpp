@@ -283,6 +283,19 @@ bool CommandReadsDocument(const QString &command)
                           [&command](const SingleTagRow &row) { return is(command, row.name); });
 }
 
+bool IsCommandText(const QString &command)
+{
+    static const QStringView editing[] = {u"Copy", u"Cut", u"Delete", u"Paste", u"Undo", u"Insert File"};
+    const auto named = [&command](QStringView name) { return is(command, name); };
+    return std::any_of(std::begin(editing), std::end(editing), named)
+           || std::any_of(CommandsAwaitingInput().begin(), CommandsAwaitingInput().end(),
+                          [&named](const AwaitedCommand &awaited) { return named(awaited.command); })
+           || IsFormatCommand(command)
+           || std::any_of(SingleTagRows.begin(), SingleTagRows.end(),
+                          [&named](const SingleTagRow &row) { return named(row.name); })
+           || !EntityText(command).isEmpty() || findRow(command);
+}
+
 bool IsDeleteCommand(const QString &command)
 {
     return is(command, u"Delete");

@@ -75,6 +75,10 @@ std::optional<TextRange> ExistingTagRange(const QString &command, const QString 
 // others leave CommandRequest::documentText empty.
 bool CommandReadsDocument(const QString &command);
 
+// True when the command runner knows the command text, whether or not it can
+// carry it out yet; "Table", the title of a menu, is no command.
+bool IsCommandText(const QString &command);
+
 // True for "Delete": with nothing selected it takes the next character.
 bool IsDeleteCommand(const QString &command);
 

@@ -678,4 +678,26 @@ const QStringList &TextBoxKeys()
     return keys;
 }
 
+const QList<ToolShortcut> &TextBoxToolKeys()
+{
+    static const QList<ToolShortcut> keys{
+        {u"mnuEditUndo"_s, u"Ctrl+Z"_s},          {u"mnuEditCut"_s, u"Ctrl+X"_s},
+        {u"mnuEditCopy"_s, u"Ctrl+C"_s},          {u"mnuEditPaste"_s, u"Ctrl+V"_s},
+        {u"mnuEditDelete"_s, u"Del"_s},           {u"mnuInsertAnchor"_s, u"Ctrl+A"_s},
+        {u"mnuBreakParaBreak"_s, u"Ctrl+Return"_s}, {u"mnuBreakLineBreak"_s, u"Shift+Return"_s},
+    };
+    return keys;
+}
+
+QString ShownKeyOf(const QString &toolName)
+{
+    for (const QList<ToolShortcut> *list : {&ToolShortcuts(), &TextBoxToolKeys()}) {
+        for (const ToolShortcut &shortcut : *list) {
+            if (shortcut.toolName == toolName)
+                return shortcut.keys;
+        }
+    }
+    return {};
+}
+
 } // namespace tavorin

@@ -3,7 +3,6 @@
 
 #include "app/activebar.h"
 #include "app/commandrunner.h"
-#include "app/contextmenu.h"
 #include "app/documentwindow.h"
 #include "app/mainwindow.h"
 #include "app/richtextbox.h"
@@ -14,7 +13,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QTest>
 
 #include <memory>
@@ -199,19 +197,6 @@ private Q_SLOTS:
         RunCommand(u"Insert File"_s);
         QVERIFY(InsertCancelled);
         QCOMPARE(marked(), u"[<P>]one\r\n<P>two\r\n\r\nb\r\n"_s);
-    }
-
-    // The context menu pops up with its edit entry set for the selection.
-    void contextMenuOffersTheEditorOfTheSelectedTag()
-    {
-        QMenu *menu = m_window->activeBar().menu(u"mnuPopUpEdit"_s);
-        openMarked(u"[http://www.example.com/]\r\n"_s);
-        ShowContextMenu();
-        QTRY_VERIFY(menu->isVisible());
-        const Tool *tool = m_window->tools().FindTool(u"mnuContextEdit"_s);
-        QVERIFY(tool->enabled);
-        QCOMPARE(tool->commandText + u'|' + tool->caption, u"Quick Link|&Quick Link"_s);
-        menu->close();
     }
 };
 
