@@ -1,0 +1,109 @@
+#include "controls/pasteguard.h"
+
+#include "app/facades.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace tavorin {
+
+std::optional<QChar> TypedCharacter(const QKeyEvent &key)
+{
+    const QString text = key.text();
+    if (text.size() != 1 || text.front().unicode() < 32 || text.front().unicode() == 127
+        || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return std::nullopt;
+    return text.front();
+}
+
+PasteGuard::PasteGuard(QLineEdit *edit, Check check) : QObject(edit), m_edit(edit), m_check(std::move(check))
+{
+    edit->installEventFilter(this);
+}
+
+QMenu *PasteGuard::contextMenu() const
+{
+    QMenu *menu = m_edit->createStandardContextMenu();
+    // The line edit's own Paste entry, found by its caption ("&Paste" and its key).
+    for (QAction *action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) == QLineEdit::tr("&Paste")) {
+            action->setObjectName(QStringLiteral("edit-paste"));
+            action->disconnect();
+            connect(action, &QAction::triggered, this, [this] { pasteFromClipboard(false); });
+        }
+    }
+    return menu;
+}
+
+bool PasteGuard::insertChecked(const QString &arriving) const
+{
+    const std::optional<QString> text = m_check(arriving);
+    if (!text) {
+        beeper().beep();
+        return false;
+    }
+    m_edit->insert(*text);
+    return true;
+}
+
+void PasteGuard::pasteFromClipboard(bool selection) const
+{
+    const QString text = QGuiApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard);
+    if (!text.isEmpty() && !m_edit->isReadOnly())
+        insertChecked(text);
+}
+
+bool PasteGuard::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_edit)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste)) {
+            pasteFromClipboard(false);
+            return true;
+        }
+        return false;
+    case QEvent::ContextMenu: {
+        QMenu *menu = contextMenu();
+        menu->exec(static_cast<QContextMenuEvent *>(event)->globalPos());
+        delete menu;
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
+            return false;
+        m_edit->setCursorPosition(m_edit->cursorPositionAt(mouse->position().toPoint()));
+        pasteFromClipboard(true);
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QMimeData *data = drop->mimeData();
+        if (!data->hasText() || m_edit->isReadOnly())
+            return false;
+        m_edit->setCursorPosition(m_edit->cursorPositionAt(drop->position().toPoint()));
+        if (insertChecked(data->text())) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+        } else {
+            drop->ignore();
+        }
+        m_edit->setFocus(Qt::MouseFocusReason);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace tavorin
