@@ -47,6 +47,9 @@ private Q_SLOTS:
         QTest::newRow("trailing blanks") << u"C:\\web\\a.htm  "_s << u"C:\\web\\"_s << u"a.htm"_s << u"htm"_s;
         QTest::newRow("no extension") << u"README"_s << QString() << u"README"_s << u"README"_s;
         QTest::newRow("folder") << u"/srv/web/"_s << u"/srv/web/"_s << QString() << u"/srv/web/"_s;
+        QTest::newRow("linux backslash is part of a name") << u"/srv/a\\b.htm"_s << u"/srv/"_s << u"a\\b.htm"_s
+                                                           << u"htm"_s;
+        QTest::newRow("relative backslash separates") << u"img\\a.gif"_s << u"img\\"_s << u"a.gif"_s << u"gif"_s;
     }
     void pathParts()
     {
@@ -77,6 +80,7 @@ private Q_SLOTS:
         QTest::newRow("linux compares case exactly")
             << u"/srv/Web/a.gif"_s << u"/srv/web/p.htm"_s << u"../Web/a.gif"_s;
         QTest::newRow("linux three up") << u"/a.gif"_s << u"/x/y/z/"_s << u"../../../a.gif"_s;
+        QTest::newRow("linux backslash does not cut") << u"/x\\y"_s << u"/x\\z/p.htm"_s << u"../x\\y"_s;
     }
     void relativePath()
     {
@@ -100,6 +104,8 @@ private Q_SLOTS:
             << u"C:\\...\\"_s + QString(18, u'n') + u"..."_s + QString(15, u'm') + u".htm"_s;
         QTest::newRow("no separator")
             << QString(50, u'x') << u"x"_s + QString(19, u'x') + u"..."_s + QString(19, u'x');
+        QTest::newRow("linux backslash in the file name")
+            << u"/home/someone/Documents/my website/pages/a\\b.htm"_s << u"/home/someone/Documents/my website/.../a\\b.htm"_s;
     }
     void shortenPath()
     {
@@ -107,6 +113,15 @@ private Q_SLOTS:
         QFETCH(QString, shortened);
         QCOMPARE(ShortenPath(path), shortened);
         QVERIFY(ShortenPath(path).size() <= 47);
+    }
+
+    void linkSlashes()
+    {
+        QCOMPARE(ToLinkSlashes(u"images\\a.gif"_s), u"images/a.gif"_s);
+        QCOMPARE(ToLinkSlashes(u"C:\\web\\a.htm"_s), u"C:/web/a.htm"_s);
+        QCOMPARE(ToLinkSlashes(u"/srv/a\\b.gif"_s), u"/srv/a%5Cb.gif"_s);
+        QCOMPARE(ToLinkSlashes(u"../x\\y"_s, u"/x\\y"_s), u"../x%5Cy"_s);
+        QCOMPARE(ToLinkSlashes(u"x\\y"_s, u"C:\\x\\y"_s), u"x/y"_s);
     }
 
     void splitFileList_data()
@@ -148,6 +163,8 @@ private Q_SLOTS:
         for (const QString &unchanged : {root + u"/web/nothing/logo.gif"_s, u"relative/a.htm"_s, u"Q:\\no\\such.htm"_s})
             QCOMPARE(TrueCasePath(unchanged), unchanged);
         QCOMPARE(ResolveCaseBlind(root, u"WEB\\IMAGES\\logo.gif"_s), root + u"/Web/Images/Logo.GIF"_s);
+        env.writeFile(u"Web/a\\b.gif"_s, "");
+        QCOMPARE(TrueCasePath(root + u"/web/A\\B.gif"_s), root + u"/Web/a\\b.gif"_s);
         QCOMPARE(ResolveCaseBlind(root, u"web/none/a.js"_s), root + u"/Web/none/a.js"_s);
         // An exact spelling wins over a case-blind match.
         env.writeFile(u"a.htm"_s, "");
