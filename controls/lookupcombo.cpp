@@ -2,12 +2,10 @@
 
 #include "app/facades.h"
 #include "app/helpwindow.h"
-#include "controls/pasteguard.h"
+#include "controls/inputguard.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace tavorin {
@@ -47,12 +45,18 @@ LookupCombo::LookupCombo(QWidget *parent, DefaultEntry defaultEntry, bool matchC
     setSizePolicy(m_combo->sizePolicy());
 
     QLineEdit *edit = m_combo->lineEdit();
-    edit->installEventFilter(this);
-    new PasteGuard(edit, [this](const QString &pasted) -> std::optional<QString> {
+    InputGuard::Handlers handlers;
+    handlers.typed = [this](QChar c) { return typed(c); };
+    handlers.pasted = [this](const QString &pasted) -> std::optional<QString> {
         if (LookupRefusesText(pasted, m_illegalChar))
             return std::nullopt;
         return pasted;
-    });
+    };
+    handlers.focusOut = [this](Qt::FocusReason reason) {
+        if (reason != Qt::PopupFocusReason)
+            forceLostFocus();
+    };
+    new InputGuard(edit, std::move(handlers));
     connect(edit, &QLineEdit::textChanged, this, &LookupCombo::changed);
     connect(m_combo, &QComboBox::activated, this, &LookupCombo::clicked);
 
@@ -168,24 +172,6 @@ bool LookupCombo::typed(QChar c)
         edit->setCursorPosition(int(completion->selStart));
     Q_EMIT keyPressed(0);
     return true;
-}
-
-bool LookupCombo::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_combo->lineEdit())
-        return false;
-    if (event->type() == QEvent::FocusOut) {
-        if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
-            forceLostFocus();
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() == Qt::Key_F1)
-        return true; // help is the host's Help button
-    const std::optional<QChar> c = TypedCharacter(*key);
-    return c && typed(*c);
 }
 
 } // namespace tavorin

@@ -62,9 +62,6 @@ Q_SIGNALS:
     // refused or used by the completion.
     void keyPressed(int code);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     bool typed(QChar c);
 

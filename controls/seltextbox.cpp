@@ -2,11 +2,9 @@
 
 #include "app/facades.h"
 #include "app/helpwindow.h"
-#include "controls/pasteguard.h"
+#include "controls/inputguard.h"
 
-#include <QFocusEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -28,8 +26,12 @@ SelTextBox::SelTextBox(QWidget *parent, BoxStyle style) : QWidget(parent), m_edi
     layout->addWidget(m_edit);
     setFocusProxy(m_edit);
     setSizePolicy(m_edit->sizePolicy());
-    m_edit->installEventFilter(this);
-    new PasteGuard(m_edit, [this](const QString &pasted) { return checkPasted(pasted); });
+    InputGuard::Handlers handlers;
+    handlers.typed = [this](QChar c) { return typed(c); };
+    handlers.pasted = [this](const QString &pasted) { return checkPasted(pasted); };
+    // After the click that gave the focus has placed the caret.
+    handlers.focusIn = [this](Qt::FocusReason) { QTimer::singleShot(0, m_edit, &QLineEdit::selectAll); };
+    new InputGuard(m_edit, std::move(handlers));
     connect(m_edit, &QLineEdit::textChanged, this, &SelTextBox::textEdited);
 }
 
@@ -90,29 +92,14 @@ void SelTextBox::textEdited(const QString &text)
     Q_EMIT changed();
 }
 
-bool SelTextBox::eventFilter(QObject *watched, QEvent *event)
+bool SelTextBox::typed(QChar c)
 {
-    if (watched != m_edit)
-        return false;
-    if (event->type() == QEvent::FocusIn) {
-        // After the click that gave the focus has placed the caret.
-        QTimer::singleShot(0, m_edit, &QLineEdit::selectAll);
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() == Qt::Key_F1)
-        return true; // help is the host's Help button
-    const std::optional<QChar> typed = TypedCharacter(*key);
-    if (!typed)
-        return false;
-    const BoxInput input = TypedIntoBox(*typed, m_rules);
+    const BoxInput input = TypedIntoBox(c, m_rules);
     if (input.refused) {
         beeper().beep();
         return true;
     }
-    if (input.text == QString(*typed))
+    if (input.text == QString(c))
         return false;
     m_edit->insert(input.text);
     return true;

@@ -41,10 +41,8 @@ Q_SIGNALS:
     // After every change of the text, typed or set.
     void changed();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
+    bool typed(QChar c);
     void textEdited(const QString &text);
     std::optional<QString> checkPasted(const QString &pasted) const;
 

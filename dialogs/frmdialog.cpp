@@ -66,6 +66,7 @@ FrmDialog::FrmDialog(const PromptRequest &request, QWidget *parent)
     layout->addWidget(m_upperCase, 2, 0);
     layout->setRowStretch(3, 1);
     layout->addLayout(buttons, 0, 1, 4, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     m_text->setFocus();
 }
 

@@ -8,6 +8,7 @@
 #include "tests/support/testenvironment.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -75,7 +76,7 @@ private Q_SLOTS:
         preview.resize(100, 80);
         auto *picture = preview.findChild<QLabel *>(u"picImage"_s);
         QCOMPARE(preview.findChild<QLabel *>(u"lblPreview"_s)->text(), u"No Preview Available"_s);
-        const QList<std::tuple<QString, bool, int, int>> cases{
+        QList<std::tuple<QString, bool, int, int>> cases{
             {u"images\\a.gif"_s, true, 1, 1}, // relative, below the document's folder
             {u"images/a.gif"_s, false, 1, 1}, // the same path again: nothing reloaded
             {folder + u"b.jpg"_s, true, 40, 30},
@@ -84,12 +85,21 @@ private Q_SLOTS:
             {u"c.png"_s, true, 7, 5},
             {u"missing.gif"_s, false, 0, 0},
         };
+        // Formats the set-up's plugins add.
+        if (QImageReader::supportedImageFormats().contains("svg")) {
+            env.writeFile(u"d.svg"_s, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"12\" height=\"9\"/>");
+            cases.append({u"d.svg"_s, true, 12, 9});
+        }
+        if (QImageReader::supportedImageFormats().contains("webp")) {
+            QVERIFY(QImage(6, 4, QImage::Format_RGB32).save(folder + u"e.webp"_s));
+            cases.append({u"e.webp"_s, true, 6, 4});
+        }
         for (const auto &[path, shown, width, height] : cases) {
             QCOMPARE(preview.ShowPreview(path, folder), shown);
             QCOMPARE(QSize(preview.ImageWidth(), preview.ImageHeight()), QSize(width, height));
             QCOMPARE(!picture->isHidden(), shown || (width > 0));
         }
-        // Without a picture shown, a missing file is not even tried.
+        // A missing file shows no picture.
         QVERIFY(!preview.ShowPreview(u"other.gif"_s, folder));
 
         preview.ShowPreview(u"c.png"_s, folder);

@@ -2,7 +2,7 @@
 // key events, pastes and drops.
 
 #include "controls/lookupcombo.h"
-#include "controls/pasteguard.h"
+#include "controls/inputguard.h"
 #include "controls/seltextbox.h"
 #include "tests/support/scripteddialogs.h"
 
@@ -73,7 +73,7 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(u"<B>"_s);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
-        std::unique_ptr<QMenu> menu(edit->findChild<PasteGuard *>()->contextMenu());
+        std::unique_ptr<QMenu> menu(edit->findChild<InputGuard *>()->contextMenu());
         for (QAction *action : menu->actions()) {
             if (action->objectName() == u"edit-paste")
                 action->trigger();

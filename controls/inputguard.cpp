@@ -1,4 +1,4 @@
-#include "controls/pasteguard.h"
+#include "controls/inputguard.h"
 
 #include "app/facades.h"
 
@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,12 +25,13 @@ std::optional<QChar> TypedCharacter(const QKeyEvent &key)
     return text.front();
 }
 
-PasteGuard::PasteGuard(QLineEdit *edit, Check check) : QObject(edit), m_edit(edit), m_check(std::move(check))
+InputGuard::InputGuard(QLineEdit *edit, Handlers handlers)
+    : QObject(edit), m_edit(edit), m_handlers(std::move(handlers))
 {
     edit->installEventFilter(this);
 }
 
-QMenu *PasteGuard::contextMenu() const
+QMenu *InputGuard::contextMenu() const
 {
     QMenu *menu = m_edit->createStandardContextMenu();
     // The line edit's own Paste entry, found by its caption ("&Paste" and its key).
@@ -43,9 +45,9 @@ QMenu *PasteGuard::contextMenu() const
     return menu;
 }
 
-bool PasteGuard::insertChecked(const QString &arriving) const
+bool InputGuard::insertChecked(const QString &arriving) const
 {
-    const std::optional<QString> text = m_check(arriving);
+    const std::optional<QString> text = m_handlers.pasted(arriving);
     if (!text) {
         beeper().beep();
         return false;
@@ -54,23 +56,36 @@ bool PasteGuard::insertChecked(const QString &arriving) const
     return true;
 }
 
-void PasteGuard::pasteFromClipboard(bool selection) const
+void InputGuard::pasteFromClipboard(bool selection) const
 {
     const QString text = QGuiApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard);
     if (!text.isEmpty() && !m_edit->isReadOnly())
         insertChecked(text);
 }
 
-bool PasteGuard::eventFilter(QObject *watched, QEvent *event)
+bool InputGuard::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_edit)
         return false;
     switch (event->type()) {
-    case QEvent::KeyPress:
-        if (static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste)) {
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Paste)) {
             pasteFromClipboard(false);
             return true;
         }
+        if (key->key() == Qt::Key_F1)
+            return true;
+        const std::optional<QChar> typed = TypedCharacter(*key);
+        return typed && m_handlers.typed(*typed);
+    }
+    case QEvent::FocusIn:
+        if (m_handlers.focusIn)
+            m_handlers.focusIn(static_cast<QFocusEvent *>(event)->reason());
+        return false;
+    case QEvent::FocusOut:
+        if (m_handlers.focusOut)
+            m_handlers.focusOut(static_cast<QFocusEvent *>(event)->reason());
         return false;
     case QEvent::ContextMenu: {
         QMenu *menu = contextMenu();
