@@ -54,13 +54,13 @@ ColourSelector::ColourSelector(QWidget *parent)
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
+    layout->setSpacing(1);
     layout->addWidget(m_combo, 1);
     layout->addWidget(m_indicator);
     layout->addWidget(m_custom);
     const QSize size = sizeHint();
-    m_indicator->setFixedSize(size.height() / 3, size.height() * 2 / 3);
-    m_custom->setFixedSize(size.height() * 2 / 3, size.height() * 2 / 3);
+    m_indicator->setFixedSize(size.height() / 4, size.height() * 2 / 3);
+    m_custom->setFixedSize(size.height() * 3 / 5, size.height() * 3 / 5);
     setFixedSize(size);
     setFocusProxy(m_combo);
 

@@ -40,6 +40,7 @@ ImagePreview::ImagePreview(QWidget *parent)
     m_picture->setScaledContents(true);
     m_picture->hide();
     m_border->lower();
+    m_picture->raise(); // "No Preview Available" lies behind the picture
     for (QLabel *label : {m_picture, m_noPreview, m_border})
         label->installEventFilter(this);
 }

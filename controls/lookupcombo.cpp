@@ -4,6 +4,7 @@
 #include "app/helpwindow.h"
 #include "controls/inputguard.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -85,6 +86,9 @@ void LookupCombo::addItem(const QString &item)
     // Inserting moves the shown entry; the text stays as it was.
     const QString shown = text();
     m_combo->insertItem(int(SortedInsertIndex(items(), item)), item);
+    // The list drops down wide enough for its entries, however narrow the combo.
+    QAbstractItemView *list = m_combo->view();
+    list->setMinimumWidth(std::max(list->minimumWidth(), list->sizeHintForColumn(0) + 24));
     if (text() != shown)
         setText(shown);
 }
@@ -143,6 +147,7 @@ void LookupCombo::setText(const QString &text)
     if (index >= 0)
         m_combo->setCurrentIndex(index);
     m_combo->setEditText(text);
+    m_combo->lineEdit()->setCursorPosition(0); // a narrow combo shows the start of its text
 }
 
 void LookupCombo::setHelpTopic(int topic)

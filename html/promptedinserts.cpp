@@ -160,10 +160,10 @@ std::optional<QString> valueFor(const PromptRow &row, const QString &sel)
     if (row.detail && !(Prefs().*row.detail).isEmpty())
         return Prefs().*row.detail;
     std::optional<QString> answer = dialogs().prompt(requestOf(row, sel));
-    if (!answer) {
-        InsertCancelled = true;
+    // As the prompt's own OK and Cancel leave it.
+    InsertCancelled = !answer;
+    if (!answer)
         return std::nullopt;
-    }
     if (row.detail) {
         Prefs().*row.detail = *answer;
         SaveUserInformation();
@@ -231,8 +231,7 @@ QString TableCaptionText(const QString &text)
     request.caption = u"Table Caption"_s;
     request.helpTopic = HelpTopic::TableCaption;
     const std::optional<QString> answer = dialogs().prompt(request);
-    if (!answer)
-        InsertCancelled = true;
+    InsertCancelled = !answer;
     return answer.value_or(QString());
 }
 
