@@ -25,10 +25,12 @@ std::optional<QChar> TypedCharacter(const QKeyEvent &key)
     return text.front();
 }
 
-InputGuard::InputGuard(QLineEdit *edit, Handlers handlers)
-    : QObject(edit), m_edit(edit), m_handlers(std::move(handlers))
+InputGuard::InputGuard(QLineEdit *edit, Handlers handlers, QWidget *focusOwner)
+    : QObject(edit), m_edit(edit), m_focusOwner(focusOwner ? focusOwner : edit), m_handlers(std::move(handlers))
 {
     edit->installEventFilter(this);
+    if (m_focusOwner != edit)
+        m_focusOwner->installEventFilter(this);
 }
 
 QMenu *InputGuard::contextMenu() const
@@ -65,8 +67,14 @@ void InputGuard::pasteFromClipboard(bool selection) const
 
 bool InputGuard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_edit)
+    if (watched == m_focusOwner && watched != m_edit) {
+        // Keys and focus reach the edit through its owner, past any filter on the edit.
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::FocusIn
+            && event->type() != QEvent::FocusOut)
+            return false;
+    } else if (watched != m_edit) {
         return false;
+    }
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);

@@ -15,6 +15,7 @@
 class QKeyEvent;
 class QLineEdit;
 class QMenu;
+class QWidget;
 
 namespace tavorin {
 
@@ -36,8 +37,10 @@ public:
         std::function<void(Qt::FocusReason)> focusOut;
     };
 
-    // Watches edit (which keeps the guard as its child).
-    InputGuard(QLineEdit *edit, Handlers handlers);
+    // Watches edit (which keeps the guard as its child) and, for the keys and
+    // the focus, the widget that holds the focus for it (an editable combo
+    // takes the focus and the keys of its line edit; nullptr: edit itself).
+    InputGuard(QLineEdit *edit, Handlers handlers, QWidget *focusOwner = nullptr);
     Q_DISABLE_COPY_MOVE(InputGuard)
 
     // The edit's context menu, its Paste checked like the keys; the caller owns it.
@@ -51,6 +54,7 @@ private:
     bool insertChecked(const QString &arriving) const;
 
     QLineEdit *m_edit = nullptr;
+    QWidget *m_focusOwner = nullptr;
     Handlers m_handlers;
 };
 

@@ -57,7 +57,7 @@ LookupCombo::LookupCombo(QWidget *parent, DefaultEntry defaultEntry, bool matchC
         if (reason != Qt::PopupFocusReason)
             forceLostFocus();
     };
-    new InputGuard(edit, std::move(handlers));
+    new InputGuard(edit, std::move(handlers), m_combo);
     connect(edit, &QLineEdit::textChanged, this, &LookupCombo::changed);
     connect(m_combo, &QComboBox::activated, this, &LookupCombo::clicked);
 

@@ -73,6 +73,7 @@ private Q_SLOTS:
         env.writeFile(u"notes.gif"_s, "just text, no picture\n");
 
         ImagePreview preview;
+        QCOMPARE(preview.metaObject()->classInfo(0).value(), "Tavorin.ImagePreview");
         preview.resize(100, 80);
         auto *picture = preview.findChild<QLabel *>(u"picImage"_s);
         QCOMPARE(preview.findChild<QLabel *>(u"lblPreview"_s)->text(), u"No Preview Available"_s);

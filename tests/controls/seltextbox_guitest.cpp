@@ -7,6 +7,7 @@
 #include "tests/support/scripteddialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -102,19 +103,28 @@ private Q_SLOTS:
         QCOMPARE(digits.text(), QString());
     }
 
-    void focusSelectsTheWholeText()
+    // The box selects its text on taking the focus; the combo takes an
+    // entry's spelling on losing it.
+    void focusChanges()
     {
         QWidget host;
-        auto *first = new QLineEdit(&host);
+        auto *combo = new LookupCombo(&host, DefaultEntry::Nothing);
+        combo->addItems({u"Center"_s, u"Left"_s});
         auto *box = new SelTextBox(&host);
         box->setText(u"value"_s);
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
-        first->setFocus();
+        combo->setFocus();
+        combo->setText(QString());
+        QTest::keyClicks(QApplication::focusWidget(), u"c\""_s); // as the user types
+        QCOMPARE(combo->text(), u"Center"_s);
+        QCOMPARE(m_facades->beeper.beeps, 1);
+        combo->setText(u"left"_s);
         box->setFocus(Qt::TabFocusReason);
         QLineEdit *edit = box->findChild<QLineEdit *>(u"txtSelBox"_s);
         QTRY_COMPARE(edit->selectedText(), u"value"_s);
         QCOMPARE(box->selStart(), 0);
+        QCOMPARE(combo->text(), u"Left"_s);
     }
 
     void comboCompletesRefusesAndSpells()
