@@ -162,41 +162,18 @@ private Q_SLOTS:
         const QString longTitle = QString(60, u't') + u"0123456789"_s;
         const QString script = u"<!-- Start Of Clock Script -->\r\n<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--\r\n"_s;
         const QString scriptEnd = u"\r\n// -->\r\n</SCRIPT>\r\n<!-- End of Clock Script -->"_s;
-        QTest::newRow("comment on blanks") << u"Comment"_s << u"a[  ]b\r\n"_s << u"your comment||Comment"_s
-                                           << u"Hello"_s << u"a[<!-- Hello -->]b\r\n"_s;
-        QTest::newRow("comment offers the last") << u"Comment"_s << u"x[]\r\n"_s << u"your comment|Hello|Comment"_s
-                                                 << u"Bye"_s << u"x<!-- Bye -->[]\r\n"_s;
-        QTest::newRow("ascii character") << u"ASCII Character"_s << u"a[]b\r\n"_s
-                                         << u"the ASCII code for your character||ASCII Character!#"_s << u"169"_s
-                                         << u"a&#169;[]b\r\n"_s;
-        QTest::newRow("caption on a blank line") << u"Table Caption"_s << u"[\r\n]"_s
-                                                 << u"your table caption||Table Caption"_s << u"Sales"_s
-                                                 << u"[<CAPTION>\r\n\tSales\r\n</CAPTION>\r\n]"_s;
-        QTest::newRow("page title replaces the old, cut at 64")
-            << u"Page Title"_s << u"<HTML><TITLE>Old <B>one</B></TITLE>\r\n[]"_s
-            << u"your page title|Old one|Page Title"_s << longTitle
-            << u"<HTML><TITLE>"_s + longTitle.left(64) + u"</TITLE>[]\r\n"_s;
-        QTest::newRow("anchor reads its name back")
-            << u"Anchor"_s << u"[<a name=\"top\">Top <B>of</B></a>\r\n]x"_s << u"anchor name|top|Anchor"_s
-            << u"start"_s << u"<A NAME=\"start\">Top <B>of</B></A>\r\n[]x"_s;
-        QTest::newRow("e-mail link") << u"E-Mail Link"_s << u"[]\r\n"_s << u"the e-mail address||E-Mail Link!"_s
-                                     << u"me@x.org"_s << u"<A HREF=\"mailto:me@x.org\">me@x.org</A>[]\r\n"_s;
-        QTest::newRow("script outline") << u"JavaScript Outline"_s << u"[]\r\n"_s
-                                        << u"JavaScript name||JavaScript Outline"_s << u"Clock"_s
-                                        << script + scriptEnd + u"[]\r\n"_s;
-        QTest::newRow("function outline")
-            << u"JavaScript Function Outline"_s << u"[]\r\n"_s << u"function name||JavaScript Function Outline"_s
-            << u"Clock"_s << script + u"function Clock()\r\n{\r\n\r\n}"_s + scriptEnd + u"[]\r\n"_s;
-        QTest::newRow("scrolling message") << u"Scrolling Message JavaScript"_s << u"[]\r\n"_s
-                                           << u"your message||Scrolling Message"_s << u"Hi there"_s
-                                           << u"var m = \"Hi there\"; var n = \"\";\r\n[]\r\n"_s;
-        QTest::newRow("meta author offers the user name")
-            << u"Meta Author"_s << u"[]\r\n"_s << u"author name|Ann Smith|Meta Author!"_s << u"A. Smith"_s
-            << u"<META NAME=\"Author\" CONTENT=\"A. Smith\">[]\r\n"_s;
-        QTest::newRow("meta keywords")
-            << u"Meta Keywords"_s << u"[]\r\n"_s
-            << u"document keywords (separated with commas)||Meta Keywords!"_s << u"a, b"_s
-            << u"<META NAME=\"Keywords\" CONTENT=\"a, b\">[]\r\n"_s;
+        QTest::newRow("comment on blanks") << u"Comment"_s << u"a[  ]b\r\n"_s << u"your comment||Comment"_s << u"Hello"_s << u"a[<!-- Hello -->]b\r\n"_s;
+        QTest::newRow("comment offers the last") << u"Comment"_s << u"x[]\r\n"_s << u"your comment|Hello|Comment"_s << u"Bye"_s << u"x<!-- Bye -->[]\r\n"_s;
+        QTest::newRow("ascii character") << u"ASCII Character"_s << u"a[]b\r\n"_s << u"the ASCII code for your character||ASCII Character!#"_s << u"169"_s << u"a&#169;[]b\r\n"_s;
+        QTest::newRow("caption on a blank line") << u"Table Caption"_s << u"[\r\n]"_s << u"your table caption||Table Caption"_s << u"Sales"_s << u"[<CAPTION>\r\n\tSales\r\n</CAPTION>\r\n]"_s;
+        QTest::newRow("page title replaces the old, cut at 64") << u"Page Title"_s << u"<HTML><TITLE>Old <B>one</B></TITLE>\r\n[]"_s << u"your page title|Old one|Page Title"_s << longTitle << u"<HTML><TITLE>"_s + longTitle.left(64) + u"</TITLE>[]\r\n"_s;
+        QTest::newRow("anchor reads its name back") << u"Anchor"_s << u"[<a name=\"top\">Top <B>of</B></a>\r\n]x"_s << u"anchor name|top|Anchor"_s << u"start"_s << u"<A NAME=\"start\">Top <B>of</B></A>\r\n[]x"_s;
+        QTest::newRow("e-mail link") << u"E-Mail Link"_s << u"[]\r\n"_s << u"the e-mail address||E-Mail Link!"_s << u"me@x.org"_s << u"<A HREF=\"mailto:me@x.org\">me@x.org</A>[]\r\n"_s;
+        QTest::newRow("script outline") << u"JavaScript Outline"_s << u"[]\r\n"_s << u"JavaScript name||JavaScript Outline"_s << u"Clock"_s << script + scriptEnd + u"[]\r\n"_s;
+        QTest::newRow("function outline") << u"JavaScript Function Outline"_s << u"[]\r\n"_s << u"function name||JavaScript Function Outline"_s << u"Clock"_s << script + u"function Clock()\r\n{\r\n\r\n}"_s + scriptEnd + u"[]\r\n"_s;
+        QTest::newRow("scrolling message") << u"Scrolling Message JavaScript"_s << u"[]\r\n"_s << u"your message||Scrolling Message"_s << u"Hi there"_s << u"var m = \"Hi there\"; var n = \"\";\r\n[]\r\n"_s;
+        QTest::newRow("meta author offers the user name") << u"Meta Author"_s << u"[]\r\n"_s << u"author name|Ann Smith|Meta Author!"_s << u"A. Smith"_s << u"<META NAME=\"Author\" CONTENT=\"A. Smith\">[]\r\n"_s;
+        QTest::newRow("meta keywords") << u"Meta Keywords"_s << u"[]\r\n"_s << u"document keywords (separated with commas)||Meta Keywords!"_s << u"a, b"_s << u"<META NAME=\"Keywords\" CONTENT=\"a, b\">[]\r\n"_s;
     }
     void promptedInserts()
     {

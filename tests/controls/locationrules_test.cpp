@@ -106,29 +106,17 @@ private Q_SLOTS:
         const QString http = u"http://"_s, file = u"file://"_s;
         QTest::newRow("relative, lowered") << 0 << u"images/Logo.GIF"_s << http << false << u"images/logo.gif"_s << QString();
         QTest::newRow("anchor part keeps its case") << 0 << u"pics\\a.gif#X"_s << http << false << u"pics/a.gif#X"_s << QString();
-        QTest::newRow("full path made relative") << 0 << u"/site/images/Logo.GIF#Top"_s << http << false
-                                                 << u"../images/logo.gif#Top"_s << QString();
-        QTest::newRow("backslash of a linux name") << 0 << u"/site/docs/a\\b.gif"_s << http << false
-                                                   << u"a%5cb.gif"_s << QString();
-        QTest::newRow("site-root address as typed") << 0 << u"/Images/a.gif"_s << http << false << u"/images/a.gif"_s
-                                                    << QString();
+        QTest::newRow("full path made relative") << 0 << u"/site/images/Logo.GIF#Top"_s << http << false << u"../images/logo.gif#Top"_s << QString();
+        QTest::newRow("backslash of a linux name") << 0 << u"/site/docs/a\\b.gif"_s << http << false << u"a%5cb.gif"_s << QString();
+        QTest::newRow("site-root address as typed") << 0 << u"/Images/a.gif"_s << http << false << u"/images/a.gif"_s << QString();
         QTest::newRow("anchor") << 1 << u"top"_s << http << false << u"top"_s << QString();
-        QTest::newRow("address") << 2 << u"www.x.org/a\\B.htm"_s << http << false << u"http://www.x.org/a/B.htm"_s
-                                 << QString();
-        QTest::newRow("existing file address") << 2 << u"/site/x.htm"_s << file << false << u"file:///site/x.htm"_s
-                                               << QString();
-        QTest::newRow("missing file address") << 2 << u"/none.htm"_s << file << false << u"~"_s
-                                              << u"(/none.htm)\r\n\r\nThis file does not exist."_s;
-        QTest::newRow("network path") << 0 << u"\\\\server\\a.gif"_s << http << false << u"~"_s
-                                      << u"(\\\\server\\a.gif)\r\n\r\nThis path is in UNC format. Sorry, but UNC paths are "
-                                         u"not supported by this application.\r\nTavorin can only access files on a "
-                                         u"network via mapped network drives."_s;
-        QTest::newRow("empty file") << 0 << QString() << http << false << u"~"_s
-                                    << u"Please enter the path of the local file to be used."_s;
-        QTest::newRow("empty anchor") << 1 << QString() << http << false << u"~"_s
-                                      << u"Please enter the name of the anchor to be used."_s;
-        QTest::newRow("empty address") << 2 << QString() << http << false << u"~"_s
-                                       << u"Please enter the address to be used."_s;
+        QTest::newRow("address") << 2 << u"www.x.org/a\\B.htm"_s << http << false << u"http://www.x.org/a/B.htm"_s << QString();
+        QTest::newRow("existing file address") << 2 << u"/site/x.htm"_s << file << false << u"file:///site/x.htm"_s << QString();
+        QTest::newRow("missing file address") << 2 << u"/none.htm"_s << file << false << u"~"_s << u"(/none.htm)\r\n\r\nThis file does not exist."_s;
+        QTest::newRow("network path") << 0 << u"\\\\server\\a.gif"_s << http << false << u"~"_s << u"(\\\\server\\a.gif)\r\n\r\nThis path is in UNC format. Sorry, but UNC paths are " u"not supported by this application.\r\nTavorin can only access files on a " u"network via mapped network drives."_s;
+        QTest::newRow("empty file") << 0 << QString() << http << false << u"~"_s << u"Please enter the path of the local file to be used."_s;
+        QTest::newRow("empty anchor") << 1 << QString() << http << false << u"~"_s << u"Please enter the name of the anchor to be used."_s;
+        QTest::newRow("empty address") << 2 << QString() << http << false << u"~"_s << u"Please enter the address to be used."_s;
         QTest::newRow("blank allowed") << 2 << QString() << http << true << QString() << QString();
         QTest::newRow("no location") << 3 << u"x"_s << http << false << QString() << QString();
     }

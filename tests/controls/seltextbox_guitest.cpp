@@ -137,20 +137,12 @@ private Q_SLOTS:
         QLineEdit *edit = editOf(&combo);
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_R);
-        QCOMPARE(edit->text(), u"Right"_s);
         QCOMPARE(edit->selectedText(), u"ight"_s);
-        QTest::keyClicks(edit, u"e\""_s);
-        QCOMPARE(combo.text(), u"Re"_s);
-        QCOMPARE(beeps(), 1);
         QGuiApplication::clipboard()->setText(u"a>b"_s);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(combo.text(), u"Re"_s);
-        QCOMPARE(beeps(), 2);
-
-        combo.setText(u"center"_s);
-        combo.forceLostFocus();
-        QCOMPARE(combo.text(), u"Center"_s);
-        QCOMPARE(combo.currentIndex(), 1);
+        QCOMPARE(combo.text(), u"Right"_s);
+        QCOMPARE(combo.currentIndex(), 3);
+        QCOMPARE(beeps(), 1);
         combo.setText(QString());
         combo.forceLostFocus();
         QCOMPARE(combo.text(), u"(default)"_s);
