@@ -269,7 +269,7 @@ bool IsCommandText(const QString &command)
     return std::any_of(std::begin(editing), std::end(editing), named)
            || std::any_of(CommandsAwaitingInput().begin(), CommandsAwaitingInput().end(),
                           [&named](const AwaitedCommand &awaited) { return named(awaited.command); })
-           || IsFormatCommand(command)
+           || IsFormatCommand(command) || IsPromptedInsert(command)
            || std::any_of(SingleTagRows.begin(), SingleTagRows.end(),
                           [&named](const SingleTagRow &row) { return named(row.name); })
            || !EntityText(command).isEmpty() || findRow(command);

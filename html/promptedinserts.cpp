@@ -222,6 +222,11 @@ std::optional<PromptedResult> PromptedInsert(const QString &command, const QStri
     return PromptedResult{false, text};
 }
 
+bool IsPromptedInsert(const QString &command)
+{
+    return findRow(command) != nullptr;
+}
+
 QString TableCaptionText(const QString &text)
 {
     if (!IsBlank(text))

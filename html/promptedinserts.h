@@ -39,6 +39,9 @@ struct PromptedResult {
 // a prompted insert, or is "Comment" with a selection that is not blank.
 std::optional<PromptedResult> PromptedInsert(const QString &command, const QString &selection);
 
+// Whether command (any case) is one of the prompted inserts.
+bool IsPromptedInsert(const QString &command);
+
 // Asks for the caption of "Table Caption" when the text is blank; the text
 // itself otherwise. Sets InsertCancelled when the prompt is cancelled.
 QString TableCaptionText(const QString &text);

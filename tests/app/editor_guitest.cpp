@@ -69,6 +69,7 @@ public:
     std::optional<quint32> chooseColour(quint32 colour) override { return m_inner.chooseColour(colour); }
     std::optional<FontChoice> chooseFont(const FontChoice &font) override { return m_inner.chooseFont(font); }
     std::optional<PrintChoice> choosePrinter(const PrintChoice &print) override { return m_inner.choosePrinter(print); }
+    std::optional<QString> prompt(const PromptRequest &request) override { return m_inner.prompt(request); }
 
 private:
     Dialogs &m_inner;
