@@ -7,7 +7,7 @@
 
 #include "app/facades.h"
 
-#include <QDialog>
+#include "dialogs/tagdialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -16,7 +16,7 @@ namespace tavorin {
 
 class SelTextBox;
 
-class FrmDialog final : public QDialog {
+class FrmDialog final : public TagDialog {
     Q_OBJECT
 public:
     explicit FrmDialog(const PromptRequest &request, QWidget *parent = nullptr);
@@ -26,18 +26,12 @@ public:
     // or nothing when it was cancelled or closed.
     static std::optional<QString> Form_Run(const PromptRequest &request, QWidget *parent = nullptr);
 
-    // The accepted value once OK has closed the dialog.
-    const std::optional<QString> &value() const { return m_value; }
-
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    std::optional<QString> buildResult() override;
 
 private:
-    void ok();
-
     SelTextBox *m_text = nullptr;
     QCheckBox *m_upperCase = nullptr;
-    std::optional<QString> m_value;
 };
 
 } // namespace tavorin

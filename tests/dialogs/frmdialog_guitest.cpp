@@ -55,7 +55,7 @@ private Q_SLOTS:
         type(dialog, u"  my site "_s);
         click(dialog, u"chkUpperCase"_s);
         click(dialog, u"cmdOk"_s);
-        QCOMPARE(dialog.value().value_or(u"-"_s), u"MY SITE"_s);
+        QCOMPARE(dialog.result().value_or(u"-"_s), u"MY SITE"_s);
         QVERIFY(!dialog.isVisible());
         QVERIFY(facades.dialogs.asked().isEmpty());
     }
@@ -76,7 +76,7 @@ private Q_SLOTS:
                  QStringList(2, u"Please enter your text into this box."_s));
         QCOMPARE(facades.dialogs.messages().first().title, u"Information Required"_s);
         click(dialog, u"cmdCancel"_s);
-        QVERIFY(!dialog.value());
+        QVERIFY(!dialog.result());
         QVERIFY(facades.dialogs.problems().isEmpty());
     }
 };
