@@ -143,6 +143,15 @@ const CommandRow *findRow(const QString &command)
     return nullptr;
 }
 
+const DialogCommand *findDialog(const QString &command)
+{
+    for (const DialogCommand &dialog : DialogCommands()) {
+        if (is(command, dialog.command))
+            return &dialog;
+    }
+    return nullptr;
+}
+
 const AwaitedCommand *findAwaited(const QString &command)
 {
     for (const AwaitedCommand &awaited : CommandsAwaitingInput()) {
@@ -211,19 +220,26 @@ std::optional<CommandOutcome> editingCommand(const CommandRequest &request)
 
 } // namespace
 
+const QList<DialogCommand> &DialogCommands()
+{
+    static const QList<DialogCommand> commands{
+        {u"Link"_s, u"frmLink"_s},
+        {u"Embedded Image"_s, u"frmImage"_s},
+        {u"Page Colours & Background"_s, u"frmBodySetup"_s},
+        {u"Horizontal Rule"_s, u"frmHorizRule"_s},
+        {u"Search Engine Links"_s, u"frmSearchEng"_s},
+    };
+    return commands;
+}
+
 const QList<AwaitedCommand> &CommandsAwaitingInput()
 {
     static const QList<AwaitedCommand> awaited{
         // Tag dialogs.
-        {u"Horizontal Rule"_s, u"frmHorizRule"_s},
-        {u"Search Engine Links"_s, u"frmSearchEng"_s},
         {u"Timer Auto-Load"_s, u"frmAutoLoad"_s},
         {u"Meta Refresh"_s, u"frmAutoLoad"_s},
         {u"Page Sound"_s, u"frmSound"_s},
-        {u"Page Colours & Background"_s, u"frmBodySetup"_s},
         {u"Page Text Size"_s, u"frmDefTextSize"_s},
-        {u"Embedded Image"_s, u"frmImage"_s},
-        {u"Link"_s, u"frmLink"_s},
         {u"Advanced Table"_s, u"frmTable"_s},
         {u"Quick Table"_s, u"frmQuickTable"_s},
         {u"Advanced Frames"_s, u"frmFrames"_s},
@@ -269,6 +285,7 @@ bool IsCommandText(const QString &command)
     return std::any_of(std::begin(editing), std::end(editing), named)
            || std::any_of(CommandsAwaitingInput().begin(), CommandsAwaitingInput().end(),
                           [&named](const AwaitedCommand &awaited) { return named(awaited.command); })
+           || findDialog(command)
            || IsFormatCommand(command) || IsPromptedInsert(command)
            || std::any_of(SingleTagRows.begin(), SingleTagRows.end(),
                           [&named](const SingleTagRow &row) { return named(row.name); })
@@ -296,6 +313,14 @@ CommandOutcome DecideCommand(const CommandRequest &request)
         const GuardDecision frames = FrameDocGuard(request.documentText);
         if (frames.refused)
             return refused(frames);
+    }
+    if (const DialogCommand *dialog = findDialog(command)) {
+        CommandOutcome outcome = doing(CommandAction::Dialog);
+        outcome.dialog = dialog->dialog;
+        outcome.text = sel;
+        outcome.lineBreak = split.lineBreak;
+        outcome.selectInserted = dialog->selectInserted;
+        return outcome;
     }
     if (const AwaitedCommand *awaited = findAwaited(command))
         return unknown(awaited->waitsFor);
