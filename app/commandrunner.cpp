@@ -159,7 +159,9 @@ void RunCommand(const QString &commandText, const QString &argument)
         insertFile(doc, outcome.lineBreak);
         break;
     case CommandAction::Dialog:
-        if (const std::optional<QString> result = runTagDialog(outcome.dialog, outcome.text); result && !InsertCancelled)
+        // An empty result (no search engine chosen) must not wipe out the selection.
+        if (const std::optional<QString> result = runTagDialog(outcome.dialog, outcome.text);
+            result && !result->isEmpty() && !InsertCancelled)
             InsertText(*result + outcome.lineBreak, outcome.selectInserted);
         else
             InsertCancelled = true;

@@ -52,7 +52,11 @@ FrmImage::FrmImage(const QString &tagText, QWidget *parent)
     m_linkLocation->setLowerCasePaths(Prefs().LowerCasePaths);
     m_file->setChecked(true);
     m_linkNothing->setChecked(true);
+    // The preview first loads when the dialog shows, so the picture's own
+    // size replaces the one read from the tag.
+    m_readingBack = true;
     readBack(ReadImage(tagText));
+    m_readingBack = false;
 }
 
 QWidget *FrmImage::standardPage()
@@ -225,6 +229,9 @@ void FrmImage::linkKindChosen()
                                                                  : LocationStyle::None);
     for (QWidget *control : m_linkControls)
         control->setVisible(linked);
+    // The size the layouts remember for the frame and its page must follow.
+    for (QWidget *widget = m_linkLocation->parentWidget(); widget && widget != this; widget = widget->parentWidget())
+        widget->updateGeometry();
     if (linked && m_compact) {
         // Grows once to its full size and stays centred.
         m_compact = false;
@@ -239,6 +246,8 @@ void FrmImage::linkKindChosen()
 
 void FrmImage::refreshPreview()
 {
+    if (m_readingBack)
+        return;
     if (!m_preview->ShowPreview(m_imageLocation->Location(), ActiveDocumentFolder()))
         return;
     m_sizes[0]->setText(QString::number(m_preview->ImageWidth()));
@@ -248,7 +257,7 @@ void FrmImage::refreshPreview()
 bool FrmImage::event(QEvent *event)
 {
     const bool handled = TagDialog::event(event);
-    if (event->type() == QEvent::WindowActivate && !result()) {
+    if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) && !result()) {
         QCoreApplication::processEvents();
         refreshPreview();
     }

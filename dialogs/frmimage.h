@@ -70,6 +70,7 @@ private:
     QString m_extraLinkText;
     bool m_anchorListBuilt = false;
     bool m_compact = true;
+    bool m_readingBack = false;
 };
 
 } // namespace tavorin
