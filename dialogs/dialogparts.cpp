@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -26,6 +27,14 @@ DocumentWindow *activeDocument()
 {
     MainWindow *main = MainWindow::instance();
     return main ? main->activeDocument() : nullptr;
+}
+
+template <class Button>
+Button *namedButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *button = new Button(caption, parent);
+    button->setObjectName(name);
+    return button;
 }
 
 } // namespace
@@ -55,16 +64,37 @@ QGroupBox *NamedFrame(const QString &name, const QString &title, QWidget *parent
 
 QCheckBox *NamedCheckBox(const QString &name, const QString &caption, QWidget *parent)
 {
-    auto *box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
+    return namedButton<QCheckBox>(name, caption, parent);
 }
 
 QRadioButton *NamedOption(const QString &name, const QString &caption, QWidget *parent)
 {
-    auto *button = new QRadioButton(caption, parent);
-    button->setObjectName(name);
-    return button;
+    return namedButton<QRadioButton>(name, caption, parent);
+}
+
+void AddScriptBoxes(QGridLayout *grid, int firstRow, const QString &name, const QString &label,
+                    const QStringList &captions, std::span<SelTextBox *> boxes, QWidget *parent,
+                    QList<QWidget *> *labels)
+{
+    for (int i = 0; i < int(boxes.size()) && i < captions.size(); ++i) {
+        const QString index = u'_' + QString::number(i);
+        boxes[i] = NamedTextBox(name + index, 255, parent);
+        QLabel *caption = BuddyLabel(label + index, captions[i], boxes[i], parent);
+        grid->addWidget(caption, firstRow + i, 0);
+        grid->addWidget(boxes[i], firstRow + i, 1, 1, -1);
+        if (labels)
+            labels->append(caption);
+    }
+}
+
+LocationControl *ImageLocationControl(QWidget *parent)
+{
+    auto *location = new LocationControl(parent);
+    location->setObjectName(QStringLiteral("lcImageLocation"));
+    location->setCaptionLocal(QStringLiteral("Image &Location:"));
+    location->setCaptionWeb(QStringLiteral("Image Address (&URL):"));
+    location->setFilter(4);
+    return location;
 }
 
 QString ActiveDocumentText()

@@ -9,8 +9,12 @@
 #include "controls/selboxrules.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <span>
 
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -29,6 +33,18 @@ QLabel *BuddyLabel(const QString &name, const QString &caption, QWidget *buddy, 
 QGroupBox *NamedFrame(const QString &name, const QString &title, QWidget *parent);
 QCheckBox *NamedCheckBox(const QString &name, const QString &caption, QWidget *parent);
 QRadioButton *NamedOption(const QString &name, const QString &caption, QWidget *parent);
+
+// The script boxes of a dialog, name + "_0", name + "_1" ..., one per
+// caption, at most 255 characters, each under a label (label + "_" + index)
+// in the rows of grid from firstRow on, the box spanning the columns from 1.
+// The labels are added to labels when asked.
+void AddScriptBoxes(QGridLayout *grid, int firstRow, const QString &name, const QString &label,
+                    const QStringList &captions, std::span<SelTextBox *> boxes, QWidget *parent,
+                    QList<QWidget *> *labels = nullptr);
+
+// "lcImageLocation": the location of a picture, with the image captions
+// and the image files' filter.
+LocationControl *ImageLocationControl(QWidget *parent);
 
 // The whole text and the folder (with a trailing separator) of the active
 // document; "" when there is none or it was never saved.

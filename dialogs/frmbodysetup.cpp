@@ -27,12 +27,7 @@ using namespace Qt::StringLiterals;
 FrmBodySetup::FrmBodySetup(const QString &tagText, QWidget *parent)
     : TagDialog(u"frmBodySetup"_s, u"Page Colours & Background"_s, HelpTopic::PageColours, parent)
 {
-    m_tabs = tabFrame(u"sstSettingsTab"_s);
-    m_tabs->addTab(standardPage(), TabCaption(u"Standard Settings"_s));
-    m_tabs->addTab(advancedPage(), TabCaption(u"Advanced Settings"_s));
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_tabs);
-    layout->addLayout(standardButtons());
+    m_tabs = settingsTabs(standardPage(), advancedPage());
 
     for (int i = 0; i < 5; ++i)
         connect(m_colours[i], &ColourSelector::Change, this, [this, i] { paintSample(i); });
@@ -41,7 +36,6 @@ FrmBodySetup::FrmBodySetup(const QString &tagText, QWidget *parent)
     });
     connect(m_imageLocation, &LocationControl::LocationChange, this, &FrmBodySetup::showBackgroundImage);
 
-    m_tabs->setCurrentIndex(0);
     m_file->setChecked(true);
     readBack(ReadBody(tagText));
     m_imageLocation->setLowerCasePaths(Prefs().LowerCasePaths);
@@ -76,11 +70,7 @@ QWidget *FrmBodySetup::standardPage()
     m_file->setToolTip(u"Make a link to a local file."_s);
     m_url = NamedOption(u"optURL"_s, u"&Internet/Intranet File"_s, background);
     m_url->setToolTip(u"Make a link to the Internet."_s);
-    m_imageLocation = new LocationControl(background);
-    m_imageLocation->setObjectName(u"lcImageLocation"_s);
-    m_imageLocation->setCaptionLocal(u"Image &Location:"_s);
-    m_imageLocation->setCaptionWeb(u"Image Address (&URL):"_s);
-    m_imageLocation->setFilter(4);
+    m_imageLocation = ImageLocationControl(background);
     auto *backgroundGrid = new QGridLayout(background);
     backgroundGrid->addWidget(m_file, 0, 0);
     backgroundGrid->addWidget(m_url, 0, 1);
@@ -100,13 +90,8 @@ QWidget *FrmBodySetup::advancedPage()
 {
     auto *page = new QWidget;
     QGroupBox *scripts = NamedFrame(u"fmeScripts"_s, u"Event Scripts"_s, page);
-    auto *grid = new QGridLayout(scripts);
-    const QString captions[] = {u"On&Load:"_s, u"On&Unload:"_s, u"On&Focus:"_s, u"On&Blur:"_s};
-    for (int i = 0; i < 4; ++i) {
-        m_scripts[i] = NamedTextBox(u"txtScriptEvent_%1"_s.arg(i), 255, scripts);
-        grid->addWidget(BuddyLabel(u"lblScriptEvent_%1"_s.arg(i), captions[i], m_scripts[i], scripts), i, 0);
-        grid->addWidget(m_scripts[i], i, 1);
-    }
+    AddScriptBoxes(new QGridLayout(scripts), 0, u"txtScriptEvent"_s, u"lblScriptEvent"_s,
+                   {u"On&Load:"_s, u"On&Unload:"_s, u"On&Focus:"_s, u"On&Blur:"_s}, m_scripts, scripts);
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(scripts);
     layout->addStretch();

@@ -22,9 +22,8 @@ using namespace Qt::StringLiterals;
 FrmHorizRule::FrmHorizRule(const QString &selectedText, QWidget *parent)
     : TagDialog(u"frmHorizRule"_s, u"Horizontal Rule"_s, HelpTopic::HorizontalRule, parent)
 {
-    QTabWidget *tabs = tabFrame(u"sstSettingsTab"_s);
     auto *page = new QWidget;
-    tabs->addTab(page, TabCaption(u"Standard Settings"_s));
+    settingsTabs(page);
     QGroupBox *frame = NamedFrame(u"fmePage"_s, QString(), page);
     (new QVBoxLayout(page))->addWidget(frame);
 
@@ -53,10 +52,6 @@ FrmHorizRule::FrmHorizRule(const QString &selectedText, QWidget *parent)
     grid->addWidget(align, 4, 0);
     grid->addWidget(m_align, 4, 1, 1, 2);
     grid->addWidget(m_noShade, 5, 0, 1, 3);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(tabs);
-    layout->addLayout(standardButtons());
 
     connect(m_formatted, &QRadioButton::toggled, this, [this](bool on) {
         for (QWidget *control : m_formatControls)

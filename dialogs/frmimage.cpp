@@ -27,12 +27,7 @@ using namespace Qt::StringLiterals;
 FrmImage::FrmImage(const QString &tagText, QWidget *parent)
     : TagDialog(u"frmImage"_s, u"Embedded Image"_s, HelpTopic::EmbeddedImage, parent)
 {
-    m_tabs = tabFrame(u"sstSettingsTab"_s);
-    m_tabs->addTab(standardPage(), TabCaption(u"Standard Settings"_s));
-    m_tabs->addTab(advancedPage(), TabCaption(u"Advanced Settings"_s));
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_tabs);
-    layout->addLayout(standardButtons());
+    m_tabs = settingsTabs(standardPage(), advancedPage());
 
     m_align->addItems(ImageAlignValues());
     CoupleTargetAndNewWindow(m_target, m_newWindow);
@@ -47,7 +42,6 @@ FrmImage::FrmImage(const QString &tagText, QWidget *parent)
         });
     connect(m_imageLocation, &LocationControl::LocationChange, this, &FrmImage::refreshPreview);
 
-    m_tabs->setCurrentIndex(0);
     m_imageLocation->setLowerCasePaths(Prefs().LowerCasePaths);
     m_linkLocation->setLowerCasePaths(Prefs().LowerCasePaths);
     m_file->setChecked(true);
@@ -74,11 +68,7 @@ QWidget *FrmImage::imageFrame(QWidget *page)
     QGroupBox *frame = NamedFrame(u"fmeImage"_s, QString(), page);
     m_file = NamedOption(u"optFile"_s, u"Local &File"_s, frame);
     m_url = NamedOption(u"optURL"_s, u"&Internet/Intranet File"_s, frame);
-    m_imageLocation = new LocationControl(frame);
-    m_imageLocation->setObjectName(u"lcImageLocation"_s);
-    m_imageLocation->setCaptionLocal(u"Image &Location:"_s);
-    m_imageLocation->setCaptionWeb(u"Image Address (&URL):"_s);
-    m_imageLocation->setFilter(4);
+    m_imageLocation = ImageLocationControl(frame);
     QGroupBox *previewFrame = NamedFrame(u"fmeImagePreview"_s, u"Image Preview"_s, frame);
     m_preview = new ImagePreview(previewFrame);
     m_preview->setObjectName(u"ipImagePreview"_s);
@@ -152,14 +142,9 @@ QWidget *FrmImage::linkFrame(QWidget *page)
     grid->addWidget(m_target, 3, 1);
     grid->addWidget(m_newWindow, 3, 2);
     m_linkControls = {m_linkLocation, statusLabel, m_statusText, targetLabel, m_target, m_newWindow};
-    const QString captions[] = {u"On&Click:"_s, u"On&MouseOver:"_s, u"&OnMouseOut:"_s};
-    for (int i = 0; i < 3; ++i) {
-        m_linkScripts[i] = NamedTextBox(u"txtLinkScript_%1"_s.arg(i), 255, frame);
-        QLabel *label = BuddyLabel(u"lblLinkScript_%1"_s.arg(i), captions[i], m_linkScripts[i], frame);
-        grid->addWidget(label, 4 + i, 0);
-        grid->addWidget(m_linkScripts[i], 4 + i, 1, 1, 2);
-        m_linkControls << label << m_linkScripts[i];
-    }
+    AddScriptBoxes(grid, 4, u"txtLinkScript"_s, u"lblLinkScript"_s,
+                   {u"On&Click:"_s, u"On&MouseOver:"_s, u"&OnMouseOut:"_s}, m_linkScripts, frame, &m_linkControls);
+    m_linkControls.append({m_linkScripts.begin(), m_linkScripts.end()});
     return frame;
 }
 
@@ -167,13 +152,8 @@ QWidget *FrmImage::advancedPage()
 {
     auto *page = new QWidget;
     QGroupBox *scripts = NamedFrame(u"fmeImageScripts"_s, u"Event Scripts"_s, page);
-    auto *scriptGrid = new QGridLayout(scripts);
-    const QString captions[] = {u"On&Abort:"_s, u"On&Load:"_s, u"On&Error:"_s};
-    for (int i = 0; i < 3; ++i) {
-        m_imageScripts[i] = NamedTextBox(u"txtImageScript_%1"_s.arg(i), 255, scripts);
-        scriptGrid->addWidget(BuddyLabel(u"lblImageScript_%1"_s.arg(i), captions[i], m_imageScripts[i], scripts), i, 0);
-        scriptGrid->addWidget(m_imageScripts[i], i, 1);
-    }
+    AddScriptBoxes(new QGridLayout(scripts), 0, u"txtImageScript"_s, u"lblImageScript"_s,
+                   {u"On&Abort:"_s, u"On&Load:"_s, u"On&Error:"_s}, m_imageScripts, scripts);
     QGroupBox *advanced = NamedFrame(u"fmeAdvanced"_s, QString(), page);
     m_imageName = NamedTextBox(u"txtImageName"_s, 25, advanced);
     auto *grid = new QGridLayout(advanced);

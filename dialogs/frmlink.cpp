@@ -26,12 +26,7 @@ using namespace Qt::StringLiterals;
 FrmLink::FrmLink(const QString &selectedText, QWidget *parent)
     : TagDialog(u"frmLink"_s, u"Link"_s, HelpTopic::Link, parent)
 {
-    m_tabs = tabFrame(u"sstSettingsTab"_s);
-    m_tabs->addTab(standardPage(), TabCaption(u"Standard Settings"_s));
-    m_tabs->addTab(advancedPage(), TabCaption(u"Advanced Settings"_s));
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_tabs);
-    layout->addLayout(standardButtons());
+    m_tabs = settingsTabs(standardPage(), advancedPage());
 
     CoupleTargetAndNewWindow(m_target, m_newWindow);
     CoupleStatusScripts(m_statusText, m_scripts[1], m_scripts[2]);
@@ -48,7 +43,6 @@ FrmLink::FrmLink(const QString &selectedText, QWidget *parent)
             refreshStatusText();
     });
 
-    m_tabs->setCurrentIndex(0);
     m_file->setChecked(true);
     readBack(ReadLink(selectedText));
     m_location->setLowerCasePaths(Prefs().LowerCasePaths);
@@ -100,13 +94,8 @@ QWidget *FrmLink::advancedPage()
     grid->addWidget(m_newWindow, 1, 2);
 
     QGroupBox *scripts = NamedFrame(u"fmeScripts"_s, u"Event Scripts"_s, page);
-    auto *scriptGrid = new QGridLayout(scripts);
-    const QString captions[] = {u"On&Click:"_s, u"On&MouseOver:"_s, u"&OnMouseOut:"_s};
-    for (int i = 0; i < 3; ++i) {
-        m_scripts[i] = NamedTextBox(u"txtScriptEvent_%1"_s.arg(i), 255, scripts);
-        scriptGrid->addWidget(BuddyLabel(u"lblScriptEvent_%1"_s.arg(i), captions[i], m_scripts[i], scripts), i, 0);
-        scriptGrid->addWidget(m_scripts[i], i, 1);
-    }
+    AddScriptBoxes(new QGridLayout(scripts), 0, u"txtScriptEvent"_s, u"lblScriptEvent"_s,
+                   {u"On&Click:"_s, u"On&MouseOver:"_s, u"&OnMouseOut:"_s}, m_scripts, scripts);
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(advanced);
     layout->addWidget(scripts);

@@ -4,7 +4,6 @@
 #include "app/commandrunner.h"
 #include "html/insertstate.h"
 #include "tests/support/dialogdriver.h"
-#include "tests/support/editorfixture.h"
 
 using namespace tavorin;
 using namespace tavorin::testing;
@@ -13,29 +12,18 @@ using namespace Qt::StringLiterals;
 class FrmBodySetupTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<EditorFixture> m_editor;
-    DocumentWindow *m_doc = nullptr;
+    DialogTestEditor m_editor;
 
-    QString text() const { return m_doc->textBox()->text(); }
+    QString text() const { return m_editor.text(); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_editor = std::make_unique<EditorFixture>();
-        m_editor->start();
-        m_doc = m_editor->active();
-    }
-    void cleanup()
-    {
-        const QString problems = m_editor->problems();
-        m_editor.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    void init() { m_editor.start(); }
+    void cleanup() { m_editor.finish(); }
 
     void editsThePagesBodyTag()
     {
         const QString page = u"<HTML>\r\n<BODY BGCOLOR=\"#FFFFFF\" LINK=\"red\">\r\nText\r\n</BODY>\r\n"_s;
-        OpenMarked(m_doc, u"[]"_s + page);
+        OpenMarked(m_editor.doc(), u"[]"_s + page);
         OnDialog(u"frmBodySetup"_s, [](QDialog *dialog) {
             QCOMPARE(TextOf(dialog, u"colColour_0"_s), u"#FFFFFF"_s);
             QCOMPARE(TextOf(dialog, u"colColour_2"_s), u"red"_s);
@@ -56,8 +44,8 @@ private Q_SLOTS:
 
     void refusedBackgroundKeepsTheDialogOpen()
     {
-        OpenMarked(m_doc, u"[]x\r\n"_s);
-        m_editor->facades.dialogs.answerMessage(MessageAnswer::Ok);
+        OpenMarked(m_editor.doc(), u"[]x\r\n"_s);
+        m_editor.dialogs().answerMessage(MessageAnswer::Ok);
         bool stayed = false;
         OnDialog(u"frmBodySetup"_s, [&stayed](QDialog *dialog) {
             Click(dialog, u"optURL"_s);
@@ -69,7 +57,7 @@ private Q_SLOTS:
         RunCommand(u"Page Colours & Background"_s);
         QVERIFY(stayed);
         QVERIFY(InsertCancelled);
-        QCOMPARE(m_editor->facades.dialogs.messages().size(), 1);
+        QCOMPARE(m_editor.dialogs().messages().size(), 1);
         QCOMPARE(text(), u"x\r\n"_s);
     }
 };

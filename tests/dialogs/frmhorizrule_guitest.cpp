@@ -4,7 +4,6 @@
 #include "app/commandrunner.h"
 #include "html/insertstate.h"
 #include "tests/support/dialogdriver.h"
-#include "tests/support/editorfixture.h"
 
 using namespace tavorin;
 using namespace tavorin::testing;
@@ -13,28 +12,17 @@ using namespace Qt::StringLiterals;
 class FrmHorizRuleTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<EditorFixture> m_editor;
-    DocumentWindow *m_doc = nullptr;
+    DialogTestEditor m_editor;
 
-    QString text() const { return m_doc->textBox()->text(); }
+    QString text() const { return m_editor.text(); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_editor = std::make_unique<EditorFixture>();
-        m_editor->start();
-        m_doc = m_editor->active();
-    }
-    void cleanup()
-    {
-        const QString problems = m_editor->problems();
-        m_editor.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    void init() { m_editor.start(); }
+    void cleanup() { m_editor.finish(); }
 
     void editsAFormattedRule()
     {
-        OpenMarked(m_doc, u"[<HR WIDTH=\"75%\">]\r\n"_s);
+        OpenMarked(m_editor.doc(), u"[<HR WIDTH=\"75%\">]\r\n"_s);
         OnDialog(u"frmHorizRule"_s, [](QDialog *dialog) {
             QVERIFY(IsChecked(dialog, u"optHorRuleFormatted"_s) && IsChecked(dialog, u"chkPercent"_s));
             QCOMPARE(TextOf(dialog, u"txtWidth"_s), u"75"_s);
@@ -48,7 +36,7 @@ private Q_SLOTS:
 
     void standardRuleAndCancel()
     {
-        OpenMarked(m_doc, u"a[]\r\n"_s);
+        OpenMarked(m_editor.doc(), u"a[]\r\n"_s);
         OnDialog(u"frmHorizRule"_s, [](QDialog *dialog) {
             QVERIFY(IsChecked(dialog, u"OptHorRuleStandard"_s));
             QVERIFY(!dialog->findChild<QWidget *>(u"txtHeight"_s)->isEnabled());

@@ -5,7 +5,6 @@
 #include "app/commandrunner.h"
 #include "html/insertstate.h"
 #include "tests/support/dialogdriver.h"
-#include "tests/support/editorfixture.h"
 
 #include <QImage>
 
@@ -16,28 +15,17 @@ using namespace Qt::StringLiterals;
 class FrmImageTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<EditorFixture> m_editor;
-    DocumentWindow *m_doc = nullptr;
+    DialogTestEditor m_editor;
 
-    QString text() const { return m_doc->textBox()->text(); }
+    QString text() const { return m_editor.text(); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_editor = std::make_unique<EditorFixture>();
-        m_editor->start();
-        m_doc = m_editor->active();
-    }
-    void cleanup()
-    {
-        const QString problems = m_editor->problems();
-        m_editor.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    void init() { m_editor.start(); }
+    void cleanup() { m_editor.finish(); }
 
     void linkedImageKeepsItsText()
     {
-        OpenMarked(m_doc, u"[<A HREF=\"index.htm\"><IMG SRC=\"a.gif\"> Home</A>]\r\n"_s);
+        OpenMarked(m_editor.doc(), u"[<A HREF=\"index.htm\"><IMG SRC=\"a.gif\"> Home</A>]\r\n"_s);
         OnDialog(u"frmImage"_s, [](QDialog *dialog) {
             QVERIFY(IsChecked(dialog, u"optLinkFile"_s));
             QCOMPARE(TextOf(dialog, u"lcLinkLocation"_s), u"index.htm"_s);
@@ -50,9 +38,9 @@ private Q_SLOTS:
 
     void previewSizeReplacesTheTagsAndTheDialogGrowsOnce()
     {
-        QImage(7, 5, QImage::Format_RGB32).save(m_editor->path(u"pic.png"_s));
-        m_doc->setFullPath(m_editor->path(u"page.htm"_s));
-        OpenMarked(m_doc, u"[<IMG SRC=\"pic.png\" WIDTH=\"1\" HEIGHT=\"2\">]\r\n"_s);
+        QImage(7, 5, QImage::Format_RGB32).save(m_editor.editor().path(u"pic.png"_s));
+        m_editor.doc()->setFullPath(m_editor.editor().path(u"page.htm"_s));
+        OpenMarked(m_editor.doc(), u"[<IMG SRC=\"pic.png\" WIDTH=\"1\" HEIGHT=\"2\">]\r\n"_s);
         int compact = 0;
         int grown = 0;
         OnDialog(u"frmImage"_s, [&](QDialog *dialog) {

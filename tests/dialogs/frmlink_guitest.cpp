@@ -5,7 +5,6 @@
 #include "app/toolmodel.h"
 #include "html/insertstate.h"
 #include "tests/support/dialogdriver.h"
-#include "tests/support/editorfixture.h"
 
 using namespace tavorin;
 using namespace tavorin::testing;
@@ -14,31 +13,20 @@ using namespace Qt::StringLiterals;
 class FrmLinkTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<EditorFixture> m_editor;
-    DocumentWindow *m_doc = nullptr;
+    DialogTestEditor m_editor;
 
-    QString text() const { return m_doc->textBox()->text(); }
+    QString text() const { return m_editor.text(); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_editor = std::make_unique<EditorFixture>();
-        m_editor->start();
-        m_doc = m_editor->active();
-    }
-    void cleanup()
-    {
-        const QString problems = m_editor->problems();
-        m_editor.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    void init() { m_editor.start(); }
+    void cleanup() { m_editor.finish(); }
 
     // The context menu's entry opens the dialog on the anchor link, and OK
     // puts the rebuilt link in its place, before the selection's line break.
     void editsTheSelectedLink()
     {
-        OpenMarked(m_doc, u"x\r\n[<A HREF=\"#top\">Top</A>\r\n]y\r\n"_s);
-        const ContextEditChoice choice = ContextEditFor(m_doc->textBox()->selText());
+        OpenMarked(m_editor.doc(), u"x\r\n[<A HREF=\"#top\">Top</A>\r\n]y\r\n"_s);
+        const ContextEditChoice choice = ContextEditFor(m_editor.doc()->textBox()->selText());
         QCOMPARE(choice.commandText, u"Link"_s);
         OnDialog(u"frmLink"_s, [](QDialog *dialog) {
             QVERIFY(IsChecked(dialog, u"optLinkAnchor"_s));
@@ -54,7 +42,7 @@ private Q_SLOTS:
 
     void targetAndStatusRulesThenCancel()
     {
-        OpenMarked(m_doc, u"[<A HREF=\"http://server/\">Home</A>]\r\n"_s);
+        OpenMarked(m_editor.doc(), u"[<A HREF=\"http://server/\">Home</A>]\r\n"_s);
         OnDialog(u"frmLink"_s, [](QDialog *dialog) {
             QVERIFY(IsChecked(dialog, u"optLinkURL"_s));
             dialog->findChild<QTabWidget *>(u"sstSettingsTab"_s)->setCurrentIndex(1);
@@ -77,8 +65,8 @@ private Q_SLOTS:
     // dialog stays open on its first tab.
     void refusedLocationKeepsTheDialogOpen()
     {
-        OpenMarked(m_doc, u"a[]b\r\n"_s);
-        m_editor->facades.dialogs.answerMessage(MessageAnswer::Ok);
+        OpenMarked(m_editor.doc(), u"a[]b\r\n"_s);
+        m_editor.dialogs().answerMessage(MessageAnswer::Ok);
         bool stayed = false;
         OnDialog(u"frmLink"_s, [&stayed](QDialog *dialog) {
             dialog->findChild<QTabWidget *>(u"sstSettingsTab"_s)->setCurrentIndex(1);
@@ -87,7 +75,7 @@ private Q_SLOTS:
         });
         RunCommand(u"Link"_s);
         QVERIFY(stayed);
-        QCOMPARE(m_editor->facades.dialogs.messages().value(0).title, u"Information Required"_s);
+        QCOMPARE(m_editor.dialogs().messages().value(0).title, u"Information Required"_s);
         QCOMPARE(text(), u"ab\r\n"_s);
     }
 };

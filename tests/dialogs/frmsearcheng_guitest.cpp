@@ -5,7 +5,6 @@
 #include "app/commandrunner.h"
 #include "html/insertstate.h"
 #include "tests/support/dialogdriver.h"
-#include "tests/support/editorfixture.h"
 
 #include <QListWidget>
 
@@ -16,32 +15,25 @@ using namespace Qt::StringLiterals;
 class FrmSearchEngTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<EditorFixture> m_editor;
-    DocumentWindow *m_doc = nullptr;
+    DialogTestEditor m_editor;
 
-    QString text() const { return m_doc->textBox()->text(); }
+    QString text() const { return m_editor.text(); }
 
 private Q_SLOTS:
     void init()
     {
-        m_editor = std::make_unique<EditorFixture>();
-        m_editor->env.writeFile(u"app/SystemFiles/Data/SEngines.dat"_s,
-                                "[Search Engines]\r\nName1=One\r\nLocation1=https://one.example/\r\n"
-                                "Name2=Two\r\nLocation2=https://two.example/\r\nName3=Three\r\n"
-                                "Location3=https://three.example/\r\nName5=Five\r\nLocation5=https://five.example/\r\n");
-        m_editor->start();
-        m_doc = m_editor->active();
+        m_editor.start([](const TestEnvironment &env) {
+            env.writeFile(u"app/SystemFiles/Data/SEngines.dat"_s,
+                          "[Search Engines]\r\nName1=One\r\nLocation1=https://one.example/\r\n"
+                          "Name2=Two\r\nLocation2=https://two.example/\r\nName3=Three\r\n"
+                          "Location3=https://three.example/\r\nName5=Five\r\nLocation5=https://five.example/\r\n");
+        });
     }
-    void cleanup()
-    {
-        const QString problems = m_editor->problems();
-        m_editor.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    void cleanup() { m_editor.finish(); }
 
     void linksTheChosenEngines()
     {
-        OpenMarked(m_doc, u"[old]\r\n"_s);
+        OpenMarked(m_editor.doc(), u"[old]\r\n"_s);
         OnDialog(u"frmSearchEng"_s, [](QDialog *dialog) {
             auto *list = dialog->findChild<QListWidget *>(u"lstSearchEngine"_s);
             QCOMPARE(list->count(), 3);
@@ -55,7 +47,7 @@ private Q_SLOTS:
 
     void noEngineLeavesTheSelection()
     {
-        OpenMarked(m_doc, u"[old]\r\n"_s);
+        OpenMarked(m_editor.doc(), u"[old]\r\n"_s);
         OnDialog(u"frmSearchEng"_s, [](QDialog *dialog) {
             Click(dialog, u"cmdSelectAll_0"_s);
             QCOMPARE(dialog->findChild<QListWidget *>(u"lstSearchEngine"_s)->selectedItems().size(), 3);
