@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-          fonts-liberation2 fonts-dejavu-core xdg-utils)
+          fonts-liberation2 fonts-dejavu-core xdg-utils poppler-utils)
 [ "${1:-}" = bench ] && packages+=(python3.11-doc)
 
 install_missing() {
