@@ -4,6 +4,8 @@
 #include "app/aboutdialog.h"
 #include "app/activebar.h"
 #include "app/appstate.h"
+#include "app/browserlaunch.h"
+#include "app/browserpreview.h"
 #include "app/commandrunner.h"
 #include "app/documentwindow.h"
 #include "app/fileoperations.h"
@@ -34,6 +36,13 @@ bool IsFamilyMember(const QString &name, QLatin1StringView family)
     return name.size() == family.size() + 1 && name.startsWith(family) && name.back().isDigit();
 }
 
+// After a view command the browser keeps the focus it took.
+bool LeavesFocusWithBrowser(const QString &commandText)
+{
+    return commandText.compare(QLatin1String("View In Browser"), Qt::CaseInsensitive) == 0
+           || commandText.compare(QLatin1String("View In Default Browser"), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 void MainWindow::OnToolClick(const QString &toolKey)
@@ -47,11 +56,12 @@ void MainWindow::OnToolClick(const QString &toolKey)
 
     if (IsFamilyMember(name, QLatin1StringView("mnuFileRecent"))) {
         OpenFile(tool->tag.isEmpty() ? commandText : tool->tag);
-    } else if (IsFamilyMember(name, QLatin1StringView("mnuBrowser"))
-               || IsFamilyMember(name, QLatin1StringView("mnuRefGuideSystem"))
+    } else if (IsFamilyMember(name, QLatin1StringView("mnuBrowser"))) {
+        ViewInBrowser(activeDocument(), name.back().digitValue(), Prefs().SaveBeforeView);
+    } else if (IsFamilyMember(name, QLatin1StringView("mnuRefGuideSystem"))
                || IsFamilyMember(name, QLatin1StringView("mnuRefGuideUser"))) {
-        // Browser preview and reference guides come with their own commands.
-        RunCommand(commandText);
+        // The guide's location is kept as the tool's description.
+        OpenReferenceGuide(tool->description);
     } else if (name == QLatin1String("mnuColourItem")) {
         RunCommand(QStringLiteral("Colour"), commandText);
     } else if (name == QLatin1String("WindowListItem")) {
@@ -62,7 +72,7 @@ void MainWindow::OnToolClick(const QString &toolKey)
         runByCommandText(commandText);
     }
 
-    if (DocumentWindow *doc = activeDocument())
+    if (DocumentWindow *doc = activeDocument(); doc && !LeavesFocusWithBrowser(commandText))
         doc->textBox()->setFocus();
     ReleaseStatusMessage();
 }
@@ -146,6 +156,8 @@ void MainWindow::runByCommandText(const QString &commandText)
         SaveDocument(doc, false);
     } else if (is("Save As...")) {
         SaveDocument(doc, true);
+    } else if (is("View In Default Browser") || is("View In Browser")) {
+        ViewInBrowser(doc, prefs.ActiveBrowser, prefs.SaveBeforeView);
     } else {
         // Preferences, the wizards, Find and Replace, printing, browser
         // preview, the About box and the text-format window are commands of
