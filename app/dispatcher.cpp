@@ -11,6 +11,7 @@
 #include "app/fileoperations.h"
 #include "app/helpwindow.h"
 #include "app/mainwindow.h"
+#include "app/printing.h"
 #include "app/richtextbox.h"
 #include "app/statusmessages.h"
 #include "app/textrules.h"
@@ -156,6 +157,8 @@ void MainWindow::runByCommandText(const QString &commandText)
         SaveDocument(doc, false);
     } else if (is("Save As...")) {
         SaveDocument(doc, true);
+    } else if (is("Print")) {
+        PrintActiveDocument(*this);
     } else if (is("View In Default Browser") || is("View In Browser")) {
         ViewInBrowser(doc, prefs.ActiveBrowser, prefs.SaveBeforeView);
     } else {

@@ -22,6 +22,7 @@ struct AskedPrompt {
     Kind kind = Kind::Message;
     MessageRequest message;
     FileDialogRequest file;
+    PrintChoice print; // what the print dialog was opened with
 };
 
 class ScriptedDialogs final : public Dialogs {
