@@ -7,6 +7,7 @@
 #include "app/browserlaunch.h"
 #include "app/browserpreview.h"
 #include "app/commandrunner.h"
+#include "app/commandtable.h"
 #include "app/documentwindow.h"
 #include "app/fileoperations.h"
 #include "app/helpwindow.h"
@@ -70,7 +71,7 @@ void MainWindow::OnToolClick(const QString &toolKey)
     } else if (commandText.startsWith(QLatin1String("Heading "))) {
         RunCommand(QStringLiteral("Heading"), commandText.right(1));
     } else {
-        runByCommandText(commandText);
+        runByCommandText(*tool);
     }
 
     if (DocumentWindow *doc = activeDocument(); doc && !LeavesFocusWithBrowser(commandText))
@@ -78,8 +79,9 @@ void MainWindow::OnToolClick(const QString &toolKey)
     ReleaseStatusMessage();
 }
 
-void MainWindow::runByCommandText(const QString &commandText)
+void MainWindow::runByCommandText(const Tool &tool)
 {
+    const QString &commandText = tool.commandText;
     const auto is = [&commandText](const char *text) {
         return commandText.compare(QLatin1String(text), Qt::CaseInsensitive) == 0;
     };
@@ -100,7 +102,7 @@ void MainWindow::runByCommandText(const QString &commandText)
     } else if (is("Tile Vertically")) {
         tileDocuments(Qt::Horizontal); // side by side, full height
     } else if (is("Cascade")) {
-        m_area->cascadeSubWindows();
+        CascadeDocuments();
     } else if (is("Arrange Icons")) {
         // Minimised windows line up along the bottom of the area.
         const QList<QMdiSubWindow *> windows = m_area->subWindowList();
@@ -161,6 +163,9 @@ void MainWindow::runByCommandText(const QString &commandText)
         PrintActiveDocument(*this);
     } else if (is("View In Default Browser") || is("View In Browser")) {
         ViewInBrowser(doc, prefs.ActiveBrowser, prefs.SaveBeforeView);
+    } else if (!tool.subBand.isEmpty() && !IsCommandText(commandText)) {
+        // A tool-bar button that only names its menu ("Table") opens it.
+        m_bar->showSubBandOf(tool.key);
     } else {
         // Preferences, the wizards, Find and Replace, printing, browser
         // preview, the About box and the text-format window are commands of
