@@ -17,6 +17,8 @@
 #include "app/statusmessages.h"
 #include "app/textrules.h"
 #include "app/toolmodel.h"
+#include "dialogs/frmfind.h"
+#include "html/findreplace.h"
 #include "html/structurecheck.h"
 #include "settings/lowercasepaths.h"
 #include "settings/preferences.h"
@@ -38,11 +40,15 @@ bool IsFamilyMember(const QString &name, QLatin1StringView family)
     return name.size() == family.size() + 1 && name.startsWith(family) && name.back().isDigit();
 }
 
-// After a view command the browser keeps the focus it took.
-bool LeavesFocusWithBrowser(const QString &commandText)
+// Commands that leave the focus where they put it: the browser after a view
+// command, the find window when it opens.
+bool KeepsItsFocus(const QString &commandText)
 {
-    return commandText.compare(QLatin1String("View In Browser"), Qt::CaseInsensitive) == 0
-           || commandText.compare(QLatin1String("View In Default Browser"), Qt::CaseInsensitive) == 0;
+    const auto is = [&commandText](const char *text) {
+        return commandText.compare(QLatin1String(text), Qt::CaseInsensitive) == 0;
+    };
+    return is("View In Browser") || is("View In Default Browser") || is("Find...") || is("Replace...")
+           || (is("Find Next") && FindState().findText.isEmpty());
 }
 
 } // namespace
@@ -55,6 +61,7 @@ void MainWindow::OnToolClick(const QString &toolKey)
         return;
     const QString name = tool->name;
     const QString commandText = tool->commandText;
+    const bool keepsFocus = KeepsItsFocus(commandText);
 
     if (IsFamilyMember(name, QLatin1StringView("mnuFileRecent"))) {
         OpenFile(tool->tag.isEmpty() ? commandText : tool->tag);
@@ -74,7 +81,7 @@ void MainWindow::OnToolClick(const QString &toolKey)
         runByCommandText(*tool);
     }
 
-    if (DocumentWindow *doc = activeDocument(); doc && !LeavesFocusWithBrowser(commandText))
+    if (DocumentWindow *doc = activeDocument(); doc && !keepsFocus)
         doc->textBox()->setFocus();
     ReleaseStatusMessage();
 }
@@ -159,6 +166,12 @@ void MainWindow::runByCommandText(const Tool &tool)
         SaveDocument(doc, false);
     } else if (is("Save As...")) {
         SaveDocument(doc, true);
+    } else if (is("Find...")) {
+        FindWindow::Find(*this);
+    } else if (is("Find Next")) {
+        FindWindow::FindNext(*this);
+    } else if (is("Replace...")) {
+        FindWindow::Replace(*this);
     } else if (is("Print")) {
         PrintActiveDocument(*this);
     } else if (is("View In Default Browser") || is("View In Browser")) {
