@@ -3,6 +3,7 @@
 // order up to 1 MB and 10 MB, line breaks made "\r\n".
 
 #include "app/colouring.h"
+#include "bench/corpus.h"
 #include "app/richtextbox.h"
 #include "app/rtfreader.h"
 #include "app/appstate.h"
@@ -28,46 +29,9 @@
 
 using namespace tavorin;
 using namespace Qt::StringLiterals;
+using namespace tavorin::bench;
 
 namespace {
-
-const QString PagesFolder = u"/usr/share/doc/python3.11/html"_s;
-constexpr qsizetype Megabyte = 1024 * 1024;
-
-QByteArray LoadPages(qsizetype limit)
-{
-    std::vector<QByteArray> paths;
-    QDirIterator it(PagesFolder, {u"*.html"_s}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        paths.push_back(it.next().toUtf8());
-    std::sort(paths.begin(), paths.end());
-    QByteArray pages;
-    for (const QByteArray &path : paths) {
-        QFile file(QString::fromUtf8(path));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        QByteArray page = file.readAll();
-        page.replace("\r\n", "\n");
-        page.replace("\n", "\r\n");
-        if (pages.size() + page.size() > limit)
-            break;
-        pages += page;
-    }
-    return pages;
-}
-
-// Best of a few runs, in seconds.
-double BestTime(int runs, const std::function<void()> &work)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e9);
-    }
-    return best;
-}
 
 long long StatusKilobytes(const char *field)
 {
