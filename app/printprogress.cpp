@@ -4,6 +4,7 @@
 #include "app/printlayout.h"
 #include "app/textpager.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPagedPaintDevice>
@@ -56,7 +57,9 @@ PrinterWindow::Outcome PrinterWindow::PrintText(const QString &textOut, const QS
     m_message->setText(shown(PrintingProgressText(m_page, m_fileName, m_deviceName)));
     show();
     QCoreApplication::processEvents();
+    m_printing = true;
     const Outcome outcome = BeginPrinting(textOut, job);
+    m_printing = false;
     close();
     return outcome;
 }
@@ -96,6 +99,21 @@ PrinterWindow::Outcome PrinterWindow::BeginPrinting(const QString &textOut, Prin
         return Outcome::Cancelled;
     }
     return job.finish(painter) ? Outcome::Printed : Outcome::Failed;
+}
+
+void PrinterWindow::reject()
+{
+    cancelPrint();
+}
+
+void PrinterWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_printing) {
+        cancelPrint();
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void PrinterWindow::cancelPrint()

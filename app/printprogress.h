@@ -26,6 +26,12 @@ public:
     // Prints textOut on the job, naming it fileName in headers and progress.
     Outcome PrintText(const QString &textOut, const QString &fileName, PrintJob &job);
 
+protected:
+    // Esc and the close box cancel the print, as the button does; the
+    // window goes when the job has ended.
+    void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+
 Q_SIGNALS:
     // A page is about to be laid out; pending events run right after.
     void pageStarting(int page);
@@ -40,6 +46,7 @@ private:
     QString m_deviceName;
     int m_page = 1;
     bool m_cancelled = false;
+    bool m_printing = false;
 };
 
 } // namespace tavorin

@@ -3,6 +3,7 @@
 // order up to 1 MB and 10 MB, line breaks made "\r\n".
 
 #include "app/colouring.h"
+#include "bench/benchwindow.h"
 #include "bench/corpus.h"
 #include "app/richtextbox.h"
 #include "app/rtfreader.h"
@@ -58,12 +59,6 @@ QString DocumentTemplate()
     return AddTabStops(MakeColourTable(MakeRtfTemplate(u"DejaVu Sans Mono"_s, 10, false, false), 0x000000,
                                        0x800000, 0x008000, 0x808000),
                        4);
-}
-
-void Settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
 }
 
 void Measure(qsizetype limit, bool last)
@@ -161,25 +156,11 @@ void MeasureEditor(qsizetype limit)
     const QByteArray bytes = LoadPages(limit);
     if (bytes.isEmpty())
         return;
-    QTemporaryDir folder;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-    SetAppPathForTesting(folder.path() + u"/"_s);
-    const QString path = folder.path() + u"/pages.htm"_s;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    const BenchFolder folder(bytes);
+    if (!folder.ready())
         return;
-    file.close();
-    LoadPreferences();
-
     MainWindow window;
-    window.resize(1000, 700);
-    window.show();
-    Settle();
-    QElapsedTimer timer;
-    timer.start();
-    OpenFile(path);
-    Settle();
-    const double open = timer.nsecsElapsed() / 1e9;
+    const double open = OpenShown(window, folder.pagesPath());
     std::printf("\n== the editor with %.2f MB\n", double(bytes.size()) / Megabyte);
     std::printf("Open file until shown:  %8.1f ms  (OpenFile: read, decode, colour, show)\n", open * 1e3);
 
@@ -190,7 +171,8 @@ void MeasureEditor(qsizetype limit)
     box->setFocus();
     box->setSelStart(box->textLength() / 2);
     const int keys = 200;
-    timer.restart();
+    QElapsedTimer timer;
+    timer.start();
     for (int i = 0; i < keys; ++i) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, u"a"_s);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, u"a"_s);
@@ -201,7 +183,6 @@ void MeasureEditor(qsizetype limit)
     std::printf("Keystroke in editor:    %8.3f ms  (average of %d, document window handlers included)\n",
                 timer.nsecsElapsed() / 1e6 / keys, keys);
     doc->setDirty(false);
-    SetAppPathForTesting({});
 }
 
 } // namespace

@@ -3,21 +3,17 @@
 // document window beside opening that file, and printing it to a PDF file.
 
 #include "app/documentwindow.h"
-#include "app/fileoperations.h"
-#include "app/mainwindow.h"
 #include "app/printjob.h"
 #include "app/printprogress.h"
 #include "app/richtextbox.h"
+#include "bench/benchwindow.h"
 #include "bench/corpus.h"
 #include "dialogs/frmfind.h"
 #include "html/findreplace.h"
-#include "settings/environment.h"
-#include "settings/preferences.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -29,12 +25,6 @@ namespace {
 
 const QString Word = u"class"_s;
 const QString Replacement = u"CLASS"_s;
-
-void Settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 // sed over the file, its output written to another file: the floor.
 double SedTime(const QString &path, const QString &output)
@@ -65,21 +55,15 @@ void MeasureReplacement(const QString &text, const QString &path, const QString 
 void MeasureCommand(const QString &path)
 {
     MainWindow window;
-    window.resize(1000, 700);
-    window.show();
-    Settle();
-    QElapsedTimer timer;
-    timer.start();
-    OpenFile(path);
-    Settle();
-    const double open = timer.nsecsElapsed() / 1e9;
+    const double open = OpenShown(window, path);
     DocumentWindow *doc = window.activeDocument();
     if (!doc)
         return;
     FindState().findText = Word;
     FindState().replacementText = Replacement;
     FindState().matchCase = true;
-    timer.restart();
+    QElapsedTimer timer;
+    timer.start();
     ReplaceAll(window, doc); // the message box is answered at once without a desktop
     Settle();
     const double command = timer.nsecsElapsed() / 1e9;
@@ -117,15 +101,10 @@ int main(int argc, char **argv)
         std::printf("no pages under %s: install python3.11-doc\n", qPrintable(PagesFolder));
         return 0;
     }
-    QTemporaryDir folder;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-    SetAppPathForTesting(folder.path() + u"/"_s);
-    const QString path = folder.path() + u"/pages.htm"_s;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    const BenchFolder folder(bytes);
+    if (!folder.ready())
         return 1;
-    file.close();
-    LoadPreferences();
+    const QString path = folder.pagesPath();
     std::printf("Find and replace, printing: %.2f MB of HTML from %s\n", double(bytes.size()) / Megabyte,
                 qPrintable(PagesFolder));
     std::printf("Targets: pure replacement <= sed; command <= about the time to open the file\n");
@@ -133,6 +112,5 @@ int main(int argc, char **argv)
     MeasureReplacement(text, path, folder.path());
     MeasureCommand(path);
     MeasurePrinting(text, folder.path());
-    SetAppPathForTesting({});
     return 0;
 }
