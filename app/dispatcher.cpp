@@ -180,9 +180,8 @@ void MainWindow::runByCommandText(const Tool &tool)
         // A tool-bar button that only names its menu ("Table") opens it.
         m_bar->showSubBandOf(tool.key);
     } else {
-        // Preferences, the wizards, Find and Replace, printing, browser
-        // preview, the About box and the text-format window are commands of
-        // their own; until they exist the command runner reports them.
+        // Preferences, the wizards and the text-format window are commands
+        // of their own; until they exist the command runner reports them.
         RunCommand(commandText);
     }
 }

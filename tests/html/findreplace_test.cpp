@@ -28,28 +28,19 @@ private Q_SLOTS:
         QTest::addColumn<SearchDirection>("direction");
         QTest::addColumn<qsizetype>("caret");
         QTest::addColumn<QList<qsizetype>>("expected");
-        QTest::newRow("down twice, then not found") << u"abc abc"_s << u"abc"_s << false << Down << qsizetype(0)
-                                                    << QList<qsizetype>{0, 4, -1, -1};
+        QTest::newRow("down twice, then not found") << u"abc abc"_s << u"abc"_s << false << Down << qsizetype(0) << QList<qsizetype>{0, 4, -1, -1};
         QTest::newRow("down: case blind") << u"abc"_s << u"ABC"_s << false << Down << qsizetype(0) << QList<qsizetype>{0};
-        QTest::newRow("down: match case") << u"abc ABC"_s << u"ABC"_s << true << Down << qsizetype(0)
-                                          << QList<qsizetype>{4, -1};
-        QTest::newRow("down: overlapping matches") << u"aaa"_s << u"aa"_s << false << Down << qsizetype(0)
-                                                   << QList<qsizetype>{0, 1, -1};
-        QTest::newRow("down: from the middle, no wrap") << u"ab ab ab"_s << u"ab"_s << false << Down << qsizetype(4)
-                                                        << QList<qsizetype>{6, -1};
-        QTest::newRow("up from the end of ab ab") << u"ab ab"_s << u"ab"_s << false << Up << qsizetype(5)
-                                                  << QList<qsizetype>{3, 0, -1};
+        QTest::newRow("down: match case") << u"abc ABC"_s << u"ABC"_s << true << Down << qsizetype(0) << QList<qsizetype>{4, -1};
+        QTest::newRow("down: overlapping matches") << u"aaa"_s << u"aa"_s << false << Down << qsizetype(0) << QList<qsizetype>{0, 1, -1};
+        QTest::newRow("down: from the middle, no wrap") << u"ab ab ab"_s << u"ab"_s << false << Down << qsizetype(4) << QList<qsizetype>{6, -1};
+        QTest::newRow("up from the end of ab ab") << u"ab ab"_s << u"ab"_s << false << Up << qsizetype(5) << QList<qsizetype>{3, 0, -1};
         // A fresh upward search finds the match just before the caret.
-        QTest::newRow("up: match just before the caret") << u"xab"_s << u"b"_s << false << Up << qsizetype(3)
-                                                         << QList<qsizetype>{2, -1};
-        QTest::newRow("up: adjacent single characters") << u"bbb"_s << u"b"_s << false << Up << qsizetype(3)
-                                                        << QList<qsizetype>{2, 1, 0, -1};
+        QTest::newRow("up: match just before the caret") << u"xab"_s << u"b"_s << false << Up << qsizetype(3) << QList<qsizetype>{2, -1};
+        QTest::newRow("up: adjacent single characters") << u"bbb"_s << u"b"_s << false << Up << qsizetype(3) << QList<qsizetype>{2, 1, 0, -1};
         QTest::newRow("up: from the start") << u"ab"_s << u"ab"_s << false << Up << qsizetype(0) << QList<qsizetype>{-1};
         QTest::newRow("up: match case") << u"AB ab"_s << u"AB"_s << true << Up << qsizetype(5) << QList<qsizetype>{0};
-        QTest::newRow("line break counts two") << u"a\r\nb\r\nb"_s << u"b"_s << false << Down << qsizetype(0)
-                                               << QList<qsizetype>{3, 6};
-        QTest::newRow("longer than the text") << u"ab"_s << u"abc"_s << false << Down << qsizetype(0)
-                                              << QList<qsizetype>{-1};
+        QTest::newRow("line break counts two") << u"a\r\nb\r\nb"_s << u"b"_s << false << Down << qsizetype(0) << QList<qsizetype>{3, 6};
+        QTest::newRow("longer than the text") << u"ab"_s << u"abc"_s << false << Down << qsizetype(0) << QList<qsizetype>{-1};
     }
     void repeatedSearches()
     {
@@ -74,27 +65,19 @@ private Q_SLOTS:
         QCOMPARE(found, expected);
     }
 
-    // A search is fresh when it is a first search or the caret moved away
-    // from the last match: a match at the caret itself is found then.
-    void freshSearchStopsOnTheCurrentMatch_data()
-    {
-        QTest::addColumn<bool>("firstSearch");
-        QTest::addColumn<qsizetype>("lastFound");
-        QTest::addColumn<qsizetype>("expected");
-        QTest::newRow("first search") << true << qsizetype(4) << qsizetype(4);
-        QTest::newRow("caret moved") << false << qsizetype(0) << qsizetype(4);
-        QTest::newRow("repeated") << false << qsizetype(4) << qsizetype(8);
-    }
+    // A fresh search (first search, or the caret moved away from the last
+    // match) stops on a match at the caret; a repeated one moves past it.
     void freshSearchStopsOnTheCurrentMatch()
     {
-        QFETCH(bool, firstSearch);
-        QFETCH(qsizetype, lastFound);
-        QFETCH(qsizetype, expected);
         SearchState state;
         state.findText = u"ab"_s;
-        state.firstSearch = firstSearch;
-        state.lastFoundPosition = lastFound;
-        QCOMPARE(FindNextMatch(u"ab  ab  ab"_s, 4, state), expected);
+        const QString text = u"ab  ab  ab"_s;
+        QCOMPARE(FindNextMatch(text, 4, state), 4);
+        state.firstSearch = false;
+        state.lastFoundPosition = 0;
+        QCOMPARE(FindNextMatch(text, 4, state), 4);
+        state.lastFoundPosition = 4;
+        QCOMPARE(FindNextMatch(text, 4, state), 8);
     }
 
     void replaceAll_data()
