@@ -116,10 +116,7 @@ FindWindow::FindWindow(MainWindow *main)
     connect(m_findNext, &QPushButton::clicked, this, &FindWindow::findClicked);
     connect(m_replace, &QPushButton::clicked, this, &FindWindow::replaceClicked);
     connect(m_replaceAll, &QPushButton::clicked, this, &FindWindow::replaceAllClicked);
-    connect(cancel, &QPushButton::clicked, this, [this] {
-        storeBoxes();
-        close();
-    });
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     connect(help, &QPushButton::clicked, this, [this] { ShowHelp(this, HelpContextTopic); });
     connect(main, &MainWindow::lastDocumentClosed, this, &QWidget::close);
     setReplaceMode(false);
@@ -236,6 +233,14 @@ void FindWindow::replaceAllClicked()
 {
     storeBoxes();
     ReplaceAll(*m_main, m_main->activeDocument());
+}
+
+void FindWindow::reject()
+{
+    // Cancel, Esc and the close box keep what was typed for the next search.
+    storeBoxes();
+    QDialog::reject();
+    deleteLater();
 }
 
 void FindWindow::keyPressEvent(QKeyEvent *event)

@@ -39,6 +39,7 @@ public:
     bool replaceMode() const { return m_replaceMode; }
 
 protected:
+    void reject() override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
