@@ -23,6 +23,7 @@ struct AskedPrompt {
     MessageRequest message;
     FileDialogRequest file;
     PromptRequest prompt;
+    PrintChoice print; // what the print dialog was opened with
 };
 
 class ScriptedDialogs final : public Dialogs {
