@@ -221,7 +221,6 @@ const QList<AwaitedCommand> &CommandsAwaitingInput()
         {u"Meta Refresh"_s, u"frmAutoLoad"_s},
         {u"Page Sound"_s, u"frmSound"_s},
         {u"Page Colours & Background"_s, u"frmBodySetup"_s},
-        {u"Page Text Size"_s, u"frmDefTextSize"_s},
         {u"Embedded Image"_s, u"frmImage"_s},
         {u"Link"_s, u"frmLink"_s},
         {u"Advanced Table"_s, u"frmTable"_s},

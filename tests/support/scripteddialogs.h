@@ -23,6 +23,7 @@ struct AskedPrompt {
     MessageRequest message;
     FileDialogRequest file;
     PromptRequest prompt;
+    FontChoice font; // Font: the initial choice and the limits asked for
 };
 
 class ScriptedDialogs final : public Dialogs {
