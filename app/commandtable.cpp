@@ -2,6 +2,7 @@
 
 #include "app/textrules.h"
 #include "html/entities.h"
+#include "html/findreplace.h"
 #include "html/formattags.h"
 #include "html/linktags.h"
 #include "html/metatags.h"
@@ -110,6 +111,7 @@ const std::array CommandRows{
     CommandRow{u"List Item", Selects::Always, [](const QString &s, const QString &) { return ListItemTag(s); }},
     CommandRow{u"List", Selects::Always, [](const QString &s, const QString &) { return ListItemTag(s); }},
     CommandRow{u"Tavorin Link", Selects::Always, [](const QString &, const QString &) { return HomePageLink(); }},
+    CommandRow{u"Replace", Selects::Always, [](const QString &, const QString &) { return FindState().replacementText; }},
 };
 
 // Tags a page holds once; the guard refuses a second one.
@@ -226,8 +228,6 @@ const QList<AwaitedCommand> &CommandsAwaitingInput()
         {u"Advanced Table"_s, u"frmTable"_s},
         {u"Quick Table"_s, u"frmQuickTable"_s},
         {u"Advanced Frames"_s, u"frmFrames"_s},
-        // The replacement text of find and replace.
-        {u"Replace"_s, u"frmFind"_s},
     };
     return awaited;
 }

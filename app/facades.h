@@ -73,6 +73,8 @@ struct PrintChoice {
     int copies = 1;
     QString printerName;
     QString outputFile; // non-empty: print to this PDF file
+    int paperSize = -1;  // QPageSize::PageSizeId chosen; -1: the printer's own
+    bool landscape = false;
 };
 
 // The one-field prompt: a caption, "Please enter " + label + ":" above one

@@ -165,6 +165,10 @@ std::optional<PrintChoice> QtDialogs::choosePrinter(const PrintChoice &initial)
 {
     QPrinter printer;
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    // No page range. On Linux the print-to-file option is what lists "Print
+    // to File (PDF)" among the printers, the only one a machine without a
+    // printer has, so it stays.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, initial.selectionAvailable);
     if (initial.range == PrintChoice::Range::Selection && initial.selectionAvailable)
         dialog.setPrintRange(QAbstractPrintDialog::Selection);
@@ -187,6 +191,8 @@ std::optional<PrintChoice> QtDialogs::choosePrinter(const PrintChoice &initial)
     result.copies = printer.copyCount();
     result.printerName = printer.printerName();
     result.outputFile = printer.outputFileName();
+    result.paperSize = int(printer.pageLayout().pageSize().id());
+    result.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
     return result;
 }
 

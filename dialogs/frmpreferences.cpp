@@ -100,6 +100,7 @@ FrmPreferences::FrmPreferences(QWidget *parent)
     m_guides.browsers = false;
     m_browsers.browsers = true;
     m_tabs = tabFrame(QStringLiteral("tabPrefs"));
+    m_tabs->setUsesScrollButtons(false); // all eight tabs in view
     const QList<std::pair<QWidget *, const char *>> pages{
         {displayTab(), "Display"},          {dateTimeTab(), "Date/Time"},
         {detailsTab(), "Your Details"},     {generalTab(), "General"},
@@ -142,6 +143,7 @@ QWidget *FrmPreferences::displayTab()
     grid->addWidget(font, 6, 0);
     m_tabStops = textBox(QStringLiteral("txtTabStops"), BoxStyle::DigitsOnly);
     m_tabStops->setMinimumWidth(40);
+    m_tabStops->setMaximumWidth(60);
     m_tabStops->setMaxLength(3);
     auto *tabRow = new QHBoxLayout;
     tabRow->addWidget(buddyLabel(QStringLiteral("Tab &Stop Length:"), m_tabStops));
