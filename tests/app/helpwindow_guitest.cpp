@@ -50,7 +50,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("context"); // set on the parent of the asking widget; 0 for none
         QTest::addColumn<QString>("page");
-        QTest::newRow("topic of the window") << 1 << int(HelpTopic::Link) << u"format.html#link"_s;
+        QTest::newRow("topic of the window") << 1 << int(HelpTopic::Link) << u"link.html"_s;
         QTest::newRow("no topic: contents") << 1 << 0 << u"contents.html"_s;
         QTest::newRow("keyword search") << 2 << int(HelpTopic::Link) << u"contents.html"_s;
         QTest::newRow("unknown mode: contents") << 7 << 0 << u"contents.html"_s;
