@@ -241,7 +241,6 @@ const QList<AwaitedCommand> &CommandsAwaitingInput()
         {u"Timer Auto-Load"_s, u"frmAutoLoad"_s},
         {u"Meta Refresh"_s, u"frmAutoLoad"_s},
         {u"Page Sound"_s, u"frmSound"_s},
-        {u"Page Text Size"_s, u"frmDefTextSize"_s},
         {u"Advanced Table"_s, u"frmTable"_s},
         {u"Quick Table"_s, u"frmQuickTable"_s},
         {u"Advanced Frames"_s, u"frmFrames"_s},

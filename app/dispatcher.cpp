@@ -17,7 +17,11 @@
 #include "app/statusmessages.h"
 #include "app/textrules.h"
 #include "app/toolmodel.h"
+#include "app/inserttext.h"
+#include "dialogs/frmdeftextsize.h"
 #include "dialogs/frmfind.h"
+#include "dialogs/frmpreferences.h"
+#include "dialogs/frmtextformat.h"
 #include "html/findreplace.h"
 #include "html/structurecheck.h"
 #include "settings/lowercasepaths.h"
@@ -98,6 +102,23 @@ void MainWindow::runByCommandText(const Tool &tool)
     if (is("Refresh Display")) {
         Hourglass busy;
         RefreshDocument(doc);
+    } else if (is("Define/Modify Reference Settings")) {
+        prefs.LastPrefOption = 4; // the Reference tab
+        FrmPreferences::Form_Run(this);
+    } else if (is("Define/Modify Browser Settings")) {
+        prefs.LastPrefOption = 5; // the Browsers tab
+        FrmPreferences::Form_Run(this);
+    } else if (is("Preferences")) {
+        FrmPreferences::Form_Run(this);
+    } else if (is("Text Appearance")) {
+        FrmTextFormat::Toggle(this);
+    } else if (is("Page Text Size")) {
+        if (doc) {
+            // Like every insert, the selection's own line break stays after the tag.
+            const QString lineBreak = SplitTrailingLineBreak(doc->textBox()->selText()).lineBreak;
+            if (const std::optional<QString> tag = FrmDefTextSize::Form_Run(this))
+                InsertText(*tag + lineBreak, false);
+        }
     } else if (is("Save All")) {
         SaveAllDocuments();
     } else if (is("Close All")) {
@@ -180,8 +201,8 @@ void MainWindow::runByCommandText(const Tool &tool)
         // A tool-bar button that only names its menu ("Table") opens it.
         m_bar->showSubBandOf(tool.key);
     } else {
-        // Preferences, the wizards and the text-format window are commands
-        // of their own; until they exist the command runner reports them.
+        // The wizards are commands of their own; until they exist the
+        // command runner reports them.
         RunCommand(commandText);
     }
 }

@@ -57,6 +57,11 @@ struct FontChoice {
     bool underline = false;
     bool strikeOut = false;
     quint32 colour = 0;
+    // What the dialog offers (asked for, not answered): only the screen
+    // fonts, and sizes from minSize to maxSize (0: no limit).
+    bool screenFontsOnly = false;
+    int minSize = 0;
+    int maxSize = 0;
 };
 
 struct PrintChoice {

@@ -16,11 +16,13 @@
 #include "settings/files.h"
 #include "settings/preferences.h"
 #include "settings/recentlist.h"
+#include "settings/screenfonts.h"
 #include "settings/settingsstore.h"
 #include "settings/windowstate_ui.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontDatabase>
 
 namespace tavorin {
 
@@ -95,6 +97,7 @@ void StartApplication(MainWindow &window, const QStringList &files)
         SetOpenDocumentCounter({});
     });
     LoadPreferences();
+    SetScreenFonts(QFontDatabase::families());
     BuildRecentFilesMenu();
     UpdateTemplateTool(window.tools(), Prefs().TemplateLocation);
     SetNextStartFolder(RecentFolder());

@@ -206,7 +206,7 @@ private Q_SLOTS:
             u"Smart Updates|Templates|Wizard At Start-Up|Tooltips|Word Wrap|Exit|Check For Missing Tags|"
             u"Page Structure|About Tavorin|Help Contents|Help|Search For Help On...|Text Appearance|Close|Find...|"
             u"Find Next|Replace...|Select All|Lower Case Paths|New|Open|Print|Save|Save As...|Web Page Wizard|"
-            u"Frames Wizard|View In Default Browser|View In Browser|Edit Tags"_s.split(u'|');
+            u"Frames Wizard|View In Default Browser|View In Browser|Edit Tags|Page Text Size"_s.split(u'|');
         const QStringList families{u"mnuFileRecent"_s, u"mnuBrowser"_s, u"mnuRefGuide"_s, u"WindowListItem"_s};
         ScriptedFacades facades;
         const BarLayout layout = BuiltInLayout();

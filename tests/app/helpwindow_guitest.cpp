@@ -165,7 +165,8 @@ private Q_SLOTS:
                                 ViewInBrowser, EditCommands, FindReplace, InsertCommands, OneFieldPrompt, EmbeddedImage,
                                 HorizontalRule, PageSound, TimerAutoLoad, SearchEngineLinks, PageStructure, PageColours,
                                 PageTextSize, FormatCommands, Link, Table, QuickTable, Frames, TextAppearance, Options,
-                                Preferences, LocationDialog, WindowCommands, HelpCommands, ReferenceGuides})
+                                Preferences, LocationDialog, FontCollection, WindowCommands, HelpCommands,
+                                ReferenceGuides})
             QVERIFY2(!index.topicPage(topic).isEmpty(), qPrintable(QString::number(topic)));
 
         // Every link of every page leads somewhere.

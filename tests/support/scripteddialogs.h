@@ -24,6 +24,7 @@ struct AskedPrompt {
     FileDialogRequest file;
     PromptRequest prompt;
     PrintChoice print; // what the print dialog was opened with
+    FontChoice font;   // Font: the initial choice and the limits asked for
 };
 
 class ScriptedDialogs final : public Dialogs {
