@@ -130,7 +130,7 @@ private Q_SLOTS:
         }
     }
 
-    void commandsWithoutTheirDialogReportAnUnknownCommand()
+    void bodyIsSelectedFirstAndUnknownCommandsAreReported()
     {
         // The body tag is selected first, for the dialog to edit.
         openMarked(u"<H[]TML><BODY TEXT=red>\r\n"_s);
@@ -140,11 +140,11 @@ private Q_SLOTS:
         QCOMPARE(marked(), u"<HTML>[<BODY TEXT=red>]\r\n"_s);
 
         dialogs().answerMessage(MessageAnswer::Ok);
-        RunCommand(u"Page Text Size"_s);
+        RunCommand(u"Bolder"_s);
         QVERIFY(InsertCancelled);
         QCOMPARE(dialogs().messagePrompts(), QStringList{
                  u"Sorry, but you've found a bug in this software.\r\n\r\n"
-                 u"The function call \"Page Text Size\" is not recognised, so Tavorin cannot proceed.\r\n\r\n"
+                 u"The function call \"Bolder\" is not recognised, so Tavorin cannot proceed.\r\n\r\n"
                  u"If you are using the latest version of this software, please contact the author by E-Mail "
                  u"with details of this problem and it will be fixed as soon as possible. "
                  u"Otherwise, please obtain the latest version of Tavorin."_s});
