@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -19,17 +20,90 @@ namespace {
 
 constexpr char16_t BlockSeparator = 0x2029; // how Qt's raw text marks a line break
 
+// Qt's cursor makes a block or frame break of these three characters
+// whatever it is asked to insert. The document keeps each as a stand-in
+// whose character format remembers the character, so the program's text
+// keeps it.
+constexpr char16_t StandIn = 0xFFFD;
+constexpr int OriginalCharacter = QTextFormat::UserProperty + 1;
+
+constexpr bool IsBreakingCharacter(char16_t c)
+{
+    return c == BlockSeparator || c == 0xFDD0 || c == 0xFDD1;
+}
+
 QColor ToQColor(quint32 colour)
 {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+// A format to insert ordinary text with: one taken from a stand-in must not
+// make the next character a stand-in too.
+QTextCharFormat InsertionFormat(QTextCharFormat format)
+{
+    format.clearProperty(OriginalCharacter);
+    return format;
 }
 
 // Inserts text (with "\n" line breaks) through the cursor without copying it.
 void InsertPiece(QTextCursor &cursor, const QString &text, qsizetype start, qsizetype length,
                  const QTextCharFormat &format)
 {
-    if (length > 0)
-        cursor.insertText(QString::fromRawData(text.constData() + start, length), format);
+    const QChar *const begin = text.constData() + start;
+    const QChar *const end = begin + std::max<qsizetype>(length, 0);
+    const QChar *from = begin;
+    for (const QChar *p = begin; p < end; ++p) {
+        if (!IsBreakingCharacter(p->unicode()))
+            continue;
+        if (p > from)
+            cursor.insertText(QString::fromRawData(from, p - from), format);
+        QTextCharFormat standIn = format;
+        standIn.setProperty(OriginalCharacter, int(p->unicode()));
+        cursor.insertText(QString(QChar(StandIn)), standIn);
+        from = p + 1;
+    }
+    if (end > from)
+        cursor.insertText(QString::fromRawData(from, end - from), format);
+}
+
+bool HasStandIns(const QTextDocument *doc)
+{
+    const QList<QTextFormat> formats = doc->allFormats();
+    return std::any_of(formats.cbegin(), formats.cend(),
+                       [](const QTextFormat &format) { return format.hasProperty(OriginalCharacter); });
+}
+
+// The character a stand-in at a Qt position was inserted for, or the
+// stand-in character itself when it is an ordinary one.
+QChar OriginalAt(const QTextDocument *doc, int qtPosition)
+{
+    QTextCursor cursor(const_cast<QTextDocument *>(doc));
+    cursor.setPosition(qtPosition + 1);
+    const QVariant original = cursor.charFormat().property(OriginalCharacter);
+    return original.isValid() ? QChar(char16_t(original.toInt())) : QChar(StandIn);
+}
+
+// The program's text of Qt's raw text starting at a Qt position: block
+// separators become "\r\n", stand-ins their characters.
+QString ProgramText(const QTextDocument *doc, QStringView raw, int qtStart)
+{
+    const bool standIns = HasStandIns(doc);
+    QString text;
+    text.resize(raw.size() + raw.count(QChar(BlockSeparator)));
+    QChar *write = text.data();
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar c = raw[i];
+        if (c.unicode() == BlockSeparator) {
+            *write++ = QChar(u'\r');
+            *write++ = QChar(u'\n');
+        } else if (c.unicode() == StandIn && standIns) {
+            *write++ = OriginalAt(doc, qtStart + int(i));
+        } else {
+            *write++ = c;
+        }
+    }
+    text.resize(write - text.constData());
+    return text;
 }
 
 } // namespace
@@ -154,20 +228,7 @@ static int ToQt(const QTextDocument *doc, qsizetype position, bool towardEnd)
 
 QString RichTextBox::text() const
 {
-    const QString raw = document()->toRawText();
-    QString text;
-    text.resize(textLength());
-    QChar *write = text.data();
-    for (const QChar c : raw) {
-        if (c.unicode() == BlockSeparator) {
-            *write++ = QChar(u'\r');
-            *write++ = QChar(u'\n');
-        } else {
-            *write++ = c;
-        }
-    }
-    text.resize(write - text.constData());
-    return text;
+    return ProgramText(document(), document()->toRawText(), 0);
 }
 
 qsizetype RichTextBox::textLength() const
@@ -212,9 +273,8 @@ void RichTextBox::setSelLength(qsizetype length)
 
 QString RichTextBox::selText() const
 {
-    QString text = textCursor().selectedText();
-    text.replace(QChar(BlockSeparator), QStringLiteral("\r\n"));
-    return text;
+    const QTextCursor cursor = textCursor();
+    return ProgramText(document(), cursor.selectedText(), cursor.selectionStart());
 }
 
 // ---- content -----------------------------------------------------------
@@ -236,7 +296,7 @@ void RichTextBox::setSelText(const QString &plainText)
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    InsertPiece(cursor, text, 0, text.size(), cursor.charFormat());
+    InsertPiece(cursor, text, 0, text.size(), InsertionFormat(cursor.charFormat()));
     cursor.endEditBlock();
     setTextCursor(cursor);
 }
@@ -273,6 +333,9 @@ void RichTextBox::keyPressEvent(QKeyEvent *event)
         && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         && (typed.front().isPrint() || typed.front() == u'\t');
     if (!inserts) {
+        if (!typed.isEmpty() && !textCursor().hasSelection()
+            && currentCharFormat().hasProperty(OriginalCharacter))
+            setCurrentCharFormat(InsertionFormat(currentCharFormat()));
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
@@ -289,6 +352,19 @@ void RichTextBox::keyPressEvent(QKeyEvent *event)
     QPlainTextEdit::keyPressEvent(event);
     if (replacing)
         cursor.endEditBlock();
+}
+
+QMimeData *RichTextBox::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(selText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return data;
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (source && source->hasText() && !isReadOnly())
+        setSelText(source->text());
 }
 
 void RichTextBox::setBackColour(quint32 colour)

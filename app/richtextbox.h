@@ -10,6 +10,7 @@
 
 #include <QPlainTextEdit>
 
+class QMimeData;
 class QPrinter;
 
 namespace tavorin {
@@ -58,6 +59,9 @@ public:
 protected:
     // Typed text takes the insertion colour, also when it replaces a selection.
     void keyPressEvent(QKeyEvent *event) override;
+    // Dragged and dropped text is the program's text, not Qt's.
+    QMimeData *createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     struct Private;

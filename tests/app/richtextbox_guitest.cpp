@@ -163,6 +163,33 @@ private Q_SLOTS:
         QVERIFY(!box.canUndo());
     }
 
+    // Qt's cursor takes these for block and frame breaks; the text keeps each.
+    void charactersQtTakesForBreaksAreKept()
+    {
+        const QString odd = u"a\u2029b\uFDD0c\uFDD1d\u2028e\uFFFDf"_s;
+        const QString text = odd + u"\r\n"_s + odd;
+        RichTextBox box;
+        for (const bool rtf : {false, true}) {
+            rtf ? box.setRtf(Coloured(text + u"\r\n"_s)) : box.setText(text);
+            QCOMPARE(box.text(), text);
+            QCOMPARE(box.textLength(), text.size());
+            box.select(1, 14);
+            QCOMPARE(box.selText(), text.mid(1, 14));
+        }
+        // What is typed or inserted next to a kept character is itself.
+        box.setSelStart(2);
+        QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, u"\uFFFD"_s, Qt::NoModifier);
+        QTest::keyClick(&box, Qt::Key_X);
+        box.setSelText(u"\uFFFD\u2029"_s);
+        const QString edited = text.left(2) + u"\uFFFDx\uFFFD\u2029"_s + text.mid(2);
+        QCOMPARE(box.text(), edited);
+        box.select(0, 8);
+        box.setSelRtf(Coloured(u"<\uFDD1>"_s));
+        QCOMPARE(box.text(), u"<\uFDD1>"_s + edited.mid(8));
+        box.undo();
+        QCOMPARE(box.text(), edited);
+    }
+
     void typedTextTakesTheInsertionColour()
     {
         RichTextBox box;
