@@ -11,6 +11,7 @@
 #include "app/mainwindow.h"
 #include "settings/environment.h"
 #include "settings/preferences.h"
+#include "bench/benchsupport.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -27,86 +28,16 @@
 #include <vector>
 
 using namespace tavorin;
+using namespace tavorin::bench;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString PagesFolder = u"/usr/share/doc/python3.11/html"_s;
-constexpr qsizetype Megabyte = 1024 * 1024;
-
-QByteArray LoadPages(qsizetype limit)
-{
-    std::vector<QByteArray> paths;
-    QDirIterator it(PagesFolder, {u"*.html"_s}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        paths.push_back(it.next().toUtf8());
-    std::sort(paths.begin(), paths.end());
-    QByteArray pages;
-    for (const QByteArray &path : paths) {
-        QFile file(QString::fromUtf8(path));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        QByteArray page = file.readAll();
-        page.replace("\r\n", "\n");
-        page.replace("\n", "\r\n");
-        if (pages.size() + page.size() > limit)
-            break;
-        pages += page;
-    }
-    return pages;
-}
-
-// Best of a few runs, in seconds.
-double BestTime(int runs, const std::function<void()> &work)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e9);
-    }
-    return best;
-}
-
-long long StatusKilobytes(const char *field)
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-// Lets the peak resident size start again from the current size.
-void ResetPeakMemory()
-{
-    QFile clear(u"/proc/self/clear_refs"_s);
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
-QString DocumentTemplate()
-{
-    return AddTabStops(MakeColourTable(MakeRtfTemplate(u"DejaVu Sans Mono"_s, 10, false, false), 0x000000,
-                                       0x800000, 0x008000, 0x808000),
-                       4);
-}
-
-void Settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 void Measure(qsizetype limit, bool last)
 {
     const QByteArray bytes = LoadPages(limit);
     if (bytes.isEmpty()) {
-        std::printf("no pages under %s: install python3.11-doc\n", qPrintable(PagesFolder));
+        std::printf("no pages under %s: install python3.11-doc\n", qPrintable(PagesFolder()));
         return;
     }
     const double megabytes = double(bytes.size()) / Megabyte;
@@ -246,7 +177,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    std::printf("Editor benchmark: pages from %s\n", qPrintable(PagesFolder));
+    std::printf("Editor benchmark: pages from %s\n", qPrintable(PagesFolder()));
     std::printf("Targets on 10 MB: TextToRtf >= 200 MB/s, TextToRtf + reader >= 100 MB/s, coloured load <= 3x "
                 "plain, keystroke <= 1 ms, peak memory <= 25 bytes per file byte\n");
     Measure(Megabyte, false);
