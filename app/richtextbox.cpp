@@ -1,5 +1,7 @@
 #include "app/richtextbox.h"
 
+#include "app/displayblocks.h"
+#include "app/displaycuts.h"
 #include "app/rtfreader.h"
 
 #include <QGuiApplication>
@@ -18,97 +20,17 @@ namespace tavorin {
 
 namespace {
 
-constexpr char16_t BlockSeparator = 0x2029; // how Qt's raw text marks a line break
-
-// Qt's cursor makes a block or frame break of these three characters
-// whatever it is asked to insert. The document keeps each as a stand-in
-// whose character format remembers the character, so the program's text
-// keeps it.
-constexpr char16_t StandIn = 0xFFFD;
-constexpr int OriginalCharacter = QTextFormat::UserProperty + 1;
-
-constexpr bool IsBreakingCharacter(char16_t c)
-{
-    return c == BlockSeparator || c == 0xFDD0 || c == 0xFDD1;
-}
-
 QColor ToQColor(quint32 colour)
 {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 
-// A format to insert ordinary text with: one taken from a stand-in must not
-// make the next character a stand-in too.
-QTextCharFormat InsertionFormat(QTextCharFormat format)
-{
-    format.clearProperty(OriginalCharacter);
-    return format;
-}
-
-// Inserts text (with "\n" line breaks) through the cursor without copying it.
-void InsertPiece(QTextCursor &cursor, const QString &text, qsizetype start, qsizetype length,
-                 const QTextCharFormat &format)
-{
-    const QChar *const begin = text.constData() + start;
-    const QChar *const end = begin + std::max<qsizetype>(length, 0);
-    const QChar *from = begin;
-    for (const QChar *p = begin; p < end; ++p) {
-        if (!IsBreakingCharacter(p->unicode()))
-            continue;
-        if (p > from)
-            cursor.insertText(QString::fromRawData(from, p - from), format);
-        QTextCharFormat standIn = format;
-        standIn.setProperty(OriginalCharacter, int(p->unicode()));
-        cursor.insertText(QString(QChar(StandIn)), standIn);
-        from = p + 1;
-    }
-    if (end > from)
-        cursor.insertText(QString::fromRawData(from, end - from), format);
-}
-
-bool HasStandIns(const QTextDocument *doc)
-{
-    const QList<QTextFormat> formats = doc->allFormats();
-    return std::any_of(formats.cbegin(), formats.cend(),
-                       [](const QTextFormat &format) { return format.hasProperty(OriginalCharacter); });
-}
-
-// The character a stand-in at a Qt position was inserted for, or the
-// stand-in character itself when it is an ordinary one.
-QChar OriginalAt(const QTextDocument *doc, int qtPosition)
-{
-    QTextCursor cursor(const_cast<QTextDocument *>(doc));
-    cursor.setPosition(qtPosition + 1);
-    const QVariant original = cursor.charFormat().property(OriginalCharacter);
-    return original.isValid() ? QChar(char16_t(original.toInt())) : QChar(StandIn);
-}
-
-// The program's text of Qt's raw text starting at a Qt position: block
-// separators become "\r\n", stand-ins their characters.
-QString ProgramText(const QTextDocument *doc, QStringView raw, int qtStart)
-{
-    const bool standIns = HasStandIns(doc);
-    QString text;
-    text.resize(raw.size() + raw.count(QChar(BlockSeparator)));
-    QChar *write = text.data();
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        const QChar c = raw[i];
-        if (c.unicode() == BlockSeparator) {
-            *write++ = QChar(u'\r');
-            *write++ = QChar(u'\n');
-        } else if (c.unicode() == StandIn && standIns) {
-            *write++ = OriginalAt(doc, qtStart + int(i));
-        } else {
-            *write++ = c;
-        }
-    }
-    text.resize(write - text.constData());
-    return text;
-}
-
 } // namespace
 
 struct RichTextBox::Private {
+    explicit Private(QTextDocument *doc) : blocks(doc) {}
+
+    DisplayBlocks blocks;
     int suspended = 0;
     // Colour of text that carries no colour of its own: the palette's text
     // colour, set from the colour table's entry 0 of the last whole RTF.
@@ -125,6 +47,8 @@ struct RichTextBox::Private {
 
     // Replaces the whole content; not an undo step.
     void loadWhole(RichTextBox *box, const RtfContent &content);
+    // Replaces the selection by the content's text, in one undo step.
+    void replaceSelection(RichTextBox *box, const RtfContent &content, const QTextCharFormat &plainFormat);
     // Palette text colour, font and tab width of a whole RTF document.
     void applyFormat(RichTextBox *box, const RtfContent &content);
 };
@@ -141,15 +65,42 @@ void RichTextBox::Private::loadWhole(RichTextBox *box, const RtfContent &content
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
     doc->clear();
+    blocks.clear();
+    BlockInserter inserter(blocks, cursor, content.text, BlockInserter::Lines::All);
     if (content.runs.isEmpty()) {
-        InsertPiece(cursor, content.text, 0, content.text.size(), QTextCharFormat());
+        inserter.put(0, content.text.size(), QTextCharFormat());
     } else {
-        for (const RtfColourRun &run : content.runs)
-            InsertPiece(cursor, content.text, run.start, run.length, formatFor(run.colour));
+        // One format for each colour, not one for each of maybe millions of runs.
+        std::optional<quint32> colour;
+        QTextCharFormat format;
+        for (const RtfColourRun &run : content.runs) {
+            if (run.colour != colour) {
+                colour = run.colour;
+                format = formatFor(run.colour);
+            }
+            inserter.put(run.start, run.length, format);
+        }
     }
     cursor.endEditBlock();
     doc->setUndoRedoEnabled(undo);
     box->setTextCursor(QTextCursor(doc));
+}
+
+void RichTextBox::Private::replaceSelection(RichTextBox *box, const RtfContent &content,
+                                            const QTextCharFormat &plainFormat)
+{
+    QTextCursor cursor = box->textCursor();
+    cursor.beginEditBlock();
+    blocks.removeSelectedText(cursor);
+    const int from = cursor.position();
+    BlockInserter inserter(blocks, cursor, content.text, BlockInserter::Lines::Inner);
+    if (content.runs.isEmpty())
+        inserter.put(0, content.text.size(), plainFormat);
+    for (const RtfColourRun &run : content.runs)
+        inserter.put(run.start, run.length, formatFor(run.colour));
+    blocks.reflow(cursor, from, cursor.position());
+    cursor.endEditBlock();
+    box->setTextCursor(cursor);
 }
 
 void RichTextBox::Private::applyFormat(RichTextBox *box, const RtfContent &content)
@@ -180,7 +131,7 @@ void RichTextBox::Private::applyFormat(RichTextBox *box, const RtfContent &conte
 
 
 RichTextBox::RichTextBox(QWidget *parent)
-    : QPlainTextEdit(parent), d(new Private)
+    : QPlainTextEdit(parent), d(new Private(document()))
 {
     // Like the platform's box: the default tab is half an inch.
     setTabStopDistance(720.0 * logicalDpiX() / 1440.0);
@@ -192,60 +143,26 @@ RichTextBox::~RichTextBox()
 }
 
 // ---- positions ---------------------------------------------------------
-//
-// Qt keeps a line break as one block separator; the program counts "\r\n".
-// A block's program start is its Qt position plus the number of breaks
-// before it, which is its block number.
-
-static qsizetype ToProgram(const QTextDocument *doc, int qtPosition)
-{
-    const QTextBlock block = doc->findBlock(qtPosition);
-    return qtPosition + (block.isValid() ? block.blockNumber() : doc->blockCount() - 1);
-}
-
-// towardEnd decides the side of a "\r\n" pair a position inside it moves to.
-static int ToQt(const QTextDocument *doc, qsizetype position, bool towardEnd)
-{
-    position = std::max<qsizetype>(position, 0);
-    int low = 0;
-    int high = doc->blockCount() - 1;
-    while (low < high) {
-        const int middle = low + (high - low + 1) / 2;
-        if (doc->findBlockByNumber(middle).position() + qsizetype(middle) <= position)
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    const QTextBlock block = doc->findBlockByNumber(low);
-    const qsizetype offset = position - (block.position() + qsizetype(low));
-    const int contentLength = block.length() - 1;
-    if (offset <= contentLength)
-        return block.position() + int(offset);
-    if (offset == contentLength + 1 && towardEnd && block.next().isValid())
-        return block.position() + contentLength + 1;
-    return block.position() + contentLength;
-}
 
 QString RichTextBox::text() const
 {
-    return ProgramText(document(), document()->toRawText(), 0);
+    return d->blocks.programText(document()->toRawText(), 0);
 }
 
 qsizetype RichTextBox::textLength() const
 {
-    const QTextDocument *doc = document();
-    return qsizetype(doc->characterCount()) - 1 + (doc->blockCount() - 1);
+    return d->blocks.programLength();
 }
 
 qsizetype RichTextBox::selStart() const
 {
-    return ToProgram(document(), textCursor().selectionStart());
+    return d->blocks.toProgram(textCursor().selectionStart());
 }
 
 qsizetype RichTextBox::selLength() const
 {
     const QTextCursor cursor = textCursor();
-    return ToProgram(document(), cursor.selectionEnd()) - ToProgram(document(), cursor.selectionStart());
+    return d->blocks.toProgram(cursor.selectionEnd()) - d->blocks.toProgram(cursor.selectionStart());
 }
 
 void RichTextBox::select(qsizetype start, qsizetype length)
@@ -254,10 +171,10 @@ void RichTextBox::select(qsizetype start, qsizetype length)
     start = std::clamp<qsizetype>(start, 0, total);
     length = std::clamp<qsizetype>(length, 0, total - start);
     QTextCursor cursor(document());
-    const int from = ToQt(document(), start, false);
+    const int from = d->blocks.toQt(start, false);
     cursor.setPosition(from);
     if (length > 0)
-        cursor.setPosition(std::max(from, ToQt(document(), start + length, true)), QTextCursor::KeepAnchor);
+        cursor.setPosition(std::max(from, d->blocks.toQt(start + length, true)), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
@@ -274,7 +191,7 @@ void RichTextBox::setSelLength(qsizetype length)
 QString RichTextBox::selText() const
 {
     const QTextCursor cursor = textCursor();
-    return ProgramText(document(), cursor.selectedText(), cursor.selectionStart());
+    return d->blocks.programText(cursor.selectedText(), cursor.selectionStart());
 }
 
 // ---- content -----------------------------------------------------------
@@ -291,14 +208,7 @@ void RichTextBox::setRtf(const QString &rtf)
 
 void RichTextBox::setSelText(const QString &plainText)
 {
-    QString text = plainText;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QTextCursor cursor = textCursor();
-    cursor.beginEditBlock();
-    cursor.removeSelectedText();
-    InsertPiece(cursor, text, 0, text.size(), InsertionFormat(cursor.charFormat()));
-    cursor.endEditBlock();
-    setTextCursor(cursor);
+    d->replaceSelection(this, PlainTextContent(plainText), InsertionFormat(textCursor().charFormat()));
 }
 
 void RichTextBox::setSelRtf(const QString &rtf)
@@ -308,13 +218,7 @@ void RichTextBox::setSelRtf(const QString &rtf)
         setSelText(rtf);
         return;
     }
-    QTextCursor cursor = textCursor();
-    cursor.beginEditBlock();
-    cursor.removeSelectedText();
-    for (const RtfColourRun &run : content.runs)
-        InsertPiece(cursor, content.text, run.start, run.length, d->formatFor(run.colour));
-    cursor.endEditBlock();
-    setTextCursor(cursor);
+    d->replaceSelection(this, content, QTextCharFormat());
 }
 
 // ---- appearance and typing ---------------------------------------------
@@ -328,13 +232,34 @@ void RichTextBox::setSelColour(quint32 colour)
 
 void RichTextBox::keyPressEvent(QKeyEvent *event)
 {
+    const quint64 changes = d->blocks.changeCount();
+    // A key that may split or join display blocks makes one undo step with
+    // that: typing into a full block, removing at or over a display break.
+    const QTextCursor cursor = textCursor();
+    const bool grouped = !isReadOnly()
+        && (cursor.block().length() > DisplayBlockLength
+            || (d->blocks.mayContinue()
+                && (cursor.hasSelection() || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete)));
+    QTextCursor group(document());
+    if (grouped)
+        group.beginEditBlock();
+    if (!(d->blocks.mayContinue() && keyAtDisplayBreak(event)))
+        typeKey(event);
+    // Inside the edit block the change is not reported yet.
+    if (grouped || d->blocks.changeCount() != changes)
+        reflowAtCursor(grouped);
+    if (grouped)
+        group.endEditBlock();
+}
+
+void RichTextBox::typeKey(QKeyEvent *event)
+{
     const QString typed = event->text();
     const bool inserts = d->insertColour && !isReadOnly() && !typed.isEmpty()
         && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         && (typed.front().isPrint() || typed.front() == u'\t');
     if (!inserts) {
-        if (!typed.isEmpty() && !textCursor().hasSelection()
-            && currentCharFormat().hasProperty(OriginalCharacter))
+        if (!typed.isEmpty() && !textCursor().hasSelection() && IsStandInFormat(currentCharFormat()))
             setCurrentCharFormat(InsertionFormat(currentCharFormat()));
         QPlainTextEdit::keyPressEvent(event);
         return;
@@ -352,6 +277,105 @@ void RichTextBox::keyPressEvent(QKeyEvent *event)
     QPlainTextEdit::keyPressEvent(event);
     if (replacing)
         cursor.endEditBlock();
+}
+
+// A display break is no character: a caret step over it moves one
+// character, Backspace and Delete take the character beyond it, and Enter
+// in a block that continues a line starts a new line (Qt would give the new
+// block the continuing block's mark).
+bool RichTextBox::keyAtDisplayBreak(QKeyEvent *event)
+{
+    QTextCursor cursor = textCursor();
+    const bool removes = event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
+    if (cursor.hasSelection() && !isReadOnly() && (removes || (!event->text().isEmpty() && event->text().front().isPrint()))) {
+        d->blocks.removeSelectedText(cursor);
+        setTextCursor(cursor);
+        if (removes)
+            return true;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        if (cursor.hasSelection() && !(event->modifiers() & Qt::ShiftModifier))
+            return false;
+        const int before = cursor.position();
+        const qsizetype programBefore = d->blocks.toProgram(before);
+        QPlainTextEdit::keyPressEvent(event);
+        const int after = textCursor().position();
+        if (after != before && d->blocks.toProgram(after) == programBefore)
+            QPlainTextEdit::keyPressEvent(event);
+        return true;
+    }
+    case Qt::Key_Backspace:
+        if (cursor.hasSelection())
+            return false;
+        while (cursor.atBlockStart() && DisplayBlocks::continuesLine(cursor.block()))
+            cursor.setPosition(cursor.position() - 1);
+        setTextCursor(cursor);
+        return false;
+    case Qt::Key_Delete:
+        if (cursor.hasSelection())
+            return false;
+        while (cursor.atBlockEnd() && DisplayBlocks::continuesLine(cursor.block().next()))
+            cursor.setPosition(cursor.position() + 1);
+        setTextCursor(cursor);
+        return false;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!DisplayBlocks::continuesLine(cursor.block()) || isReadOnly())
+            return false;
+        setSelText(QStringLiteral("\n"));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RichTextBox::reflowAtCursor(bool grouped)
+{
+    const int position = textCursor().position();
+    if (!d->blocks.needsReflow(position))
+        return;
+    QTextCursor cursor(document());
+    if (grouped)
+        cursor.beginEditBlock();
+    else
+        cursor.joinPreviousEditBlock();
+    d->blocks.reflow(cursor, position, position);
+    cursor.endEditBlock();
+}
+
+// A word that runs over a display break is one word.
+void RichTextBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    QTextCursor cursor = textCursor();
+    if (!d->blocks.mayContinue() || !cursor.hasSelection())
+        return;
+    const auto isWordCharacter = [this](int qtPosition) {
+        const QChar c = document()->characterAt(qtPosition);
+        return c.isLetterOrNumber() || c == u'_';
+    };
+    QTextCursor word(document());
+    int start = cursor.selectionStart();
+    int end = cursor.selectionEnd();
+    for (QTextBlock block = document()->findBlock(start); DisplayBlocks::continuesLine(block)
+         && start == block.position() && isWordCharacter(start) && isWordCharacter(start - 2);
+         block = document()->findBlock(start)) {
+        word.setPosition(start - 1);
+        word.movePosition(QTextCursor::StartOfWord);
+        start = word.position();
+    }
+    for (QTextBlock next = document()->findBlock(end).next(); DisplayBlocks::continuesLine(next)
+         && end == next.position() - 1 && isWordCharacter(end - 1) && isWordCharacter(end + 1);
+         next = document()->findBlock(end).next()) {
+        word.setPosition(end + 1);
+        word.movePosition(QTextCursor::EndOfWord);
+        end = word.position();
+    }
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
 }
 
 QMimeData *RichTextBox::createMimeDataFromSelection() const
@@ -407,8 +431,8 @@ void RichTextBox::printRange(QPrinter *printer, qsizetype start, qsizetype end) 
     if (!printer)
         return;
     QTextCursor range(document());
-    range.setPosition(ToQt(document(), start, false));
-    range.setPosition(std::max(range.position(), ToQt(document(), end, true)), QTextCursor::KeepAnchor);
+    range.setPosition(d->blocks.toQt(start, false));
+    range.setPosition(std::max(range.position(), d->blocks.toQt(end, true)), QTextCursor::KeepAnchor);
 
     QTextDocument pages;
     pages.setDefaultFont(font());
@@ -417,6 +441,8 @@ void RichTextBox::printRange(QPrinter *printer, qsizetype start, qsizetype end) 
     option.setTabStopDistance(tabStopDistance() * printer->logicalDpiX() / std::max(1, logicalDpiX()));
     pages.setDefaultTextOption(option);
     QTextCursor(&pages).insertFragment(range.selection());
+    // Printed, a long line is one line wrapped at the page width.
+    DisplayBlocks::joinDisplayBreaks(&pages);
     pages.print(printer);
 }
 

@@ -59,11 +59,18 @@ public:
 protected:
     // Typed text takes the insertion colour, also when it replaces a selection.
     void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     // Dragged and dropped text is the program's text, not Qt's.
     QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    void typeKey(QKeyEvent *event);
+    bool keyAtDisplayBreak(QKeyEvent *event);
+    // Lets the display blocks follow the edit just made at the caret, in the
+    // edit block the key opened or else joined to the last undo step.
+    void reflowAtCursor(bool grouped);
+
     struct Private;
     Private *d;
 };
