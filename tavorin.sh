@@ -3,13 +3,20 @@
 #   tavorin.sh run [files...]  install what is missing, build, start the editor
 #   tavorin.sh test            install what is missing, build, run every test
 #   tavorin.sh bench           as test, then print the benchmark figures
+#   tavorin.sh package         install what is missing, build, make the .deb in build/
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
+# libqt6svg6 draws the SVG pictures of breeze-icon-theme (the tools' icons)
+# and of the program's own icon; desktop-file-utils and appstream validate
+# the installed desktop entry and AppStream data.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-          fonts-liberation2 fonts-dejavu-core xdg-utils)
+          fonts-liberation2 fonts-dejavu-core xdg-utils libqt6svg6 breeze-icon-theme
+          qt6-image-formats-plugins desktop-file-utils appstream)
 # The benchmarks read Python's HTML pages and start a private X server.
 [ "${1:-}" = bench ] && packages+=(python3.11-doc xvfb)
+# CPack's Debian packages take their dependencies from dpkg-shlibdeps.
+[ "${1:-}" = package ] && packages+=(dpkg-dev file)
 
 install_missing() {
     local missing=()
@@ -47,6 +54,9 @@ test)
 bench)
     install_missing; build
     for b in build/bin/*_bench; do "$b"; done ;;
+package)
+    install_missing; build
+    cd build && cpack -G DEB ;;
 *)
-    echo "usage: $0 run [files...] | test | bench" >&2; exit 2 ;;
+    echo "usage: $0 run [files...] | test | bench | package" >&2; exit 2 ;;
 esac

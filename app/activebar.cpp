@@ -1,14 +1,15 @@
 #include "app/activebar.h"
 
+#include "app/icontheme.h"
 #include "app/toolmodel.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QEvent>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -44,17 +45,14 @@ DockArea AreaOf(Qt::ToolBarArea area)
     return DockArea::Top;
 }
 
-// A few tools get the desktop's own pictures; the rest show their text.
-QIcon StandardIcon(const QString &toolName, const QStyle *style)
+// The text a menu entry shows: the caption and, after a tab, the key that
+// runs the tool; QMenu puts that text where shortcuts stand.
+QString MenuText(const Tool &tool)
 {
-    static const QHash<QString, QStyle::StandardPixmap> icons{
-        {u"mnuFileNew"_s, QStyle::SP_FileIcon},
-        {u"mnuFileOpen"_s, QStyle::SP_DialogOpenButton},
-        {u"mnuFileSave"_s, QStyle::SP_DialogSaveButton},
-        {u"mnuHelpContents"_s, QStyle::SP_DialogHelpButton},
-    };
-    const auto found = icons.constFind(toolName);
-    return found == icons.constEnd() ? QIcon() : style->standardIcon(*found);
+    const QString keys = ShownKeyOf(tool.name);
+    if (keys.isEmpty())
+        return tool.caption;
+    return tool.caption + u'\t' + QKeySequence(keys, QKeySequence::PortableText).toString(QKeySequence::NativeText);
 }
 
 } // namespace
@@ -100,6 +98,22 @@ void ActiveBar::popUp(const QString &bandName, const QPoint &globalPosition)
 {
     if (QMenu *shown = menu(bandName))
         shown->popup(globalPosition);
+}
+
+void ActiveBar::showSubBandOf(const QString &toolKey)
+{
+    const Tool *tool = m_model.ToolByKey(toolKey);
+    QMenu *subMenu = tool ? menu(tool->subBand) : nullptr;
+    if (!subMenu)
+        return;
+    // Below the tool-bar button that was clicked, as its arrow would show it.
+    QAction *clicked = m_lastTriggered;
+    auto *bar = clicked ? qobject_cast<QToolBar *>(clicked->parent()) : nullptr;
+    if (QWidget *button = bar ? bar->widgetForAction(clicked) : nullptr; button && button->isVisible()) {
+        subMenu->popup(button->mapToGlobal(button->rect().bottomLeft()));
+        return;
+    }
+    subMenu->popup(QCursor::pos());
 }
 
 void ActiveBar::setToolTipsShown(bool shown)
@@ -259,9 +273,7 @@ QAction *ActiveBar::makeAction(const Tool &tool, QWidget *container)
     action->setProperty(ToolKeyProperty, tool.key);
     if (QMenu *subMenu = m_menus.value(tool.subBand); subMenu && subMenu != container)
         action->setMenu(subMenu);
-    const QIcon icon = StandardIcon(tool.name, m_window->style());
-    if (!icon.isNull())
-        action->setIcon(icon);
+    action->setIcon(ToolPicture(tool.name));
     applyTool(action, tool);
     connect(action, &QAction::triggered, this, [this, action] { onTriggered(action); });
     connect(action, &QAction::hovered, this, [this, action] {
@@ -273,7 +285,9 @@ QAction *ActiveBar::makeAction(const Tool &tool, QWidget *container)
 
 void ActiveBar::applyTool(QAction *action, const Tool &tool) const
 {
-    action->setText(tool.caption);
+    // Tool-bar buttons show the caption where they have no picture; menus
+    // also show the key that runs the tool.
+    action->setText(qobject_cast<QMenu *>(action->parent()) ? MenuText(tool) : tool.caption);
     action->setToolTip(tool.commandText);
     action->setStatusTip(tool.description);
     action->setEnabled(tool.enabled);
@@ -320,6 +334,7 @@ void ActiveBar::onBandChanged(const QString &bandName)
 void ActiveBar::onTriggered(QAction *action)
 {
     const QString key = action->property(ToolKeyProperty).toString();
+    m_lastTriggered = action;
     if (const Tool *tool = m_model.ToolByKey(key)) {
         action->setCheckable(tool->checked);
         action->setChecked(tool->checked);

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 
 class QAction;
@@ -46,6 +47,9 @@ public:
 
     // Shows a pop-up band (the context menu) at a screen position; returns at once.
     void popUp(const QString &bandName, const QPoint &globalPosition);
+    // Opens the sub-menu of a tool: below its tool-bar button when that was
+    // clicked last, else at the mouse. Returns at once.
+    void showSubBandOf(const QString &toolKey);
 
     // Tool-bar buttons show their command text as a tip only while this is on.
     void setToolTipsShown(bool shown);
@@ -86,6 +90,7 @@ private:
     QHash<QString, QList<QAction *>> m_bandActions; // by band, separators included
     QHash<QString, QList<QAction *>> m_toolActions; // by tool key
     bool m_toolTipsShown = true;
+    QPointer<QAction> m_lastTriggered; // the action whose click is being reported
 };
 
 } // namespace tavorin

@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/facades.h"
+#include "app/icontheme.h"
 #include "app/mainwindow.h"
 #include "app/qtfacades.h"
 #include "app/splashwindow.h"
@@ -12,7 +13,7 @@
 #include <QApplication>
 #include <QDir>
 
-#include <memory>
+#include <chrono>
 
 namespace tavorin {
 
@@ -20,6 +21,8 @@ namespace {
 
 constexpr int OutOfMemoryError = 7;
 constexpr int InternalError = 51;
+// The splash stays up this long at least, so that it can be read.
+constexpr std::chrono::milliseconds SplashShownAtLeast{1500};
 
 } // namespace
 
@@ -44,6 +47,7 @@ int Main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
     installDesktopFacades();
+    InstallProgramIcons();
 
     // Relative file names on the command line mean the starting folder,
     // before the program makes its own folder current.
@@ -58,19 +62,21 @@ int Main(int argc, char *argv[])
     }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto splash = std::make_unique<SplashWindow>();
-    splash->show();
-    QApplication::processEvents();
+    SplashWindow splash;
+    splash.showPainted();
     RestoreAppFolder();
 
     MainWindow window;
     try {
-        splash.reset();
         StartApplication(window, files);
+        // The main window is up; the splash goes once it has been seen.
+        splash.finish(SplashShownAtLeast);
     } catch (const std::bad_alloc &) {
+        splash.close(); // the message must not sit behind it
         AppError(OutOfMemoryError, int(window.Documents().size()));
         return 1;
     } catch (const std::exception &) {
+        splash.close();
         AppError(InternalError, int(window.Documents().size()));
         return 1;
     }

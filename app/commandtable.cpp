@@ -5,6 +5,7 @@
 #include "html/formattags.h"
 #include "html/linktags.h"
 #include "html/metatags.h"
+#include "html/promptedinserts.h"
 #include "html/valuehelpers.h"
 #include "settings/files.h"
 #include "settings/preferences.h"
@@ -142,10 +143,10 @@ const CommandRow *findRow(const QString &command)
     return nullptr;
 }
 
-const AwaitedCommand *findAwaited(const QString &command, const QString &sel)
+const AwaitedCommand *findAwaited(const QString &command)
 {
     for (const AwaitedCommand &awaited : CommandsAwaitingInput()) {
-        if (is(command, awaited.command) && (!awaited.onlyWhenBlank || IsBlank(sel)))
+        if (is(command, awaited.command))
             return &awaited;
     }
     return nullptr;
@@ -228,28 +229,6 @@ const QList<AwaitedCommand> &CommandsAwaitingInput()
         {u"Advanced Frames"_s, u"frmFrames"_s},
         // The replacement text of find and replace.
         {u"Replace"_s, u"frmFind"_s},
-        // Inserts that ask for one value with the one-field prompt.
-        {u"Meta Keywords"_s, u"frmDialog"_s},
-        {u"Meta Description"_s, u"frmDialog"_s},
-        {u"Meta Author"_s, u"frmDialog"_s},
-        {u"User Name"_s, u"frmDialog"_s},
-        {u"Company Name"_s, u"frmDialog"_s},
-        {u"User E-Mail Address"_s, u"frmDialog"_s},
-        {u"User E-Mail Link"_s, u"frmDialog"_s},
-        {u"Home Page Address"_s, u"frmDialog"_s},
-        {u"Home Page Link"_s, u"frmDialog"_s},
-        {u"E-Mail Link"_s, u"frmDialog"_s},
-        {u"E-Mail Form"_s, u"frmDialog"_s},
-        {u"Anchor"_s, u"frmDialog"_s},
-        {u"JavaScript Outline"_s, u"frmDialog"_s},
-        {u"JavaScript Function Outline"_s, u"frmDialog"_s},
-        {u"Dialog Message JavaScript"_s, u"frmDialog"_s},
-        {u"Scrolling Message JavaScript"_s, u"frmDialog"_s},
-        {u"ASCII Character"_s, u"frmDialog"_s},
-        {u"Page Title"_s, u"frmDialog"_s},
-        // A selected text is wrapped at once; only a blank one needs the prompt.
-        {u"Comment"_s, u"frmDialog"_s, true},
-        {u"Table Caption"_s, u"frmDialog"_s, true},
     };
     return awaited;
 }
@@ -283,6 +262,19 @@ bool CommandReadsDocument(const QString &command)
                           [&command](const SingleTagRow &row) { return is(command, row.name); });
 }
 
+bool IsCommandText(const QString &command)
+{
+    static const QStringView editing[] = {u"Copy", u"Cut", u"Delete", u"Paste", u"Undo", u"Insert File"};
+    const auto named = [&command](QStringView name) { return is(command, name); };
+    return std::any_of(std::begin(editing), std::end(editing), named)
+           || std::any_of(CommandsAwaitingInput().begin(), CommandsAwaitingInput().end(),
+                          [&named](const AwaitedCommand &awaited) { return named(awaited.command); })
+           || IsFormatCommand(command) || IsPromptedInsert(command)
+           || std::any_of(SingleTagRows.begin(), SingleTagRows.end(),
+                          [&named](const SingleTagRow &row) { return named(row.name); })
+           || !EntityText(command).isEmpty() || findRow(command);
+}
+
 bool IsDeleteCommand(const QString &command)
 {
     return is(command, u"Delete");
@@ -305,11 +297,22 @@ CommandOutcome DecideCommand(const CommandRequest &request)
         if (frames.refused)
             return refused(frames);
     }
-    if (const AwaitedCommand *awaited = findAwaited(command, sel))
+    if (const AwaitedCommand *awaited = findAwaited(command))
         return unknown(awaited->waitsFor);
 
-    if (IsFormatCommand(command))
-        return inserting(FormatTag(command, sel) + split.lineBreak, true);
+    if (std::optional<PromptedResult> prompted = PromptedInsert(command, sel)) {
+        if (prompted->cancelled)
+            return doing(CommandAction::Nothing);
+        const bool select = is(command, u"Comment") && !sel.isEmpty();
+        return inserting(prompted->text + split.lineBreak, select);
+    }
+
+    if (IsFormatCommand(command)) {
+        const QString tag = FormatTag(command, sel, TableCaptionText);
+        if (tag.isEmpty())
+            return doing(CommandAction::Nothing); // the caption prompt was cancelled
+        return inserting(tag + split.lineBreak, true);
+    }
 
     for (const SingleTagRow &row : SingleTagRows) {
         if (is(command, row.name)) {

@@ -44,16 +44,16 @@ struct CommandOutcome {
 
 // Decides what the command does. Builders run here (dates read appClock(),
 // snippets are read from the program's SystemFiles folder and a failure to
-// read one is reported); the document itself is never touched.
+// read one is reported, the prompted inserts ask through dialogs().prompt);
+// the document itself is never touched.
 CommandOutcome DecideCommand(const CommandRequest &request);
 
 // A command that the program knows but cannot carry out yet because the
-// dialog or prompt it needs is not part of the program yet. It reports
-// itself as an unknown command, so nothing is ever inserted in its place.
+// dialog it needs is not part of the program yet. It reports itself as an
+// unknown command, so nothing is ever inserted in its place.
 struct AwaitedCommand {
     QString command;
-    QString waitsFor;          // the dialog or prompt, "frmLink", "one-field prompt"
-    bool onlyWhenBlank = false; // only a blank selection needs the prompt
+    QString waitsFor; // the dialog, "frmLink"
 };
 const QList<AwaitedCommand> &CommandsAwaitingInput();
 
@@ -74,6 +74,10 @@ std::optional<TextRange> ExistingTagRange(const QString &command, const QString 
 // True for the commands whose guards read the whole document text; the
 // others leave CommandRequest::documentText empty.
 bool CommandReadsDocument(const QString &command);
+
+// True when the command runner knows the command text, whether or not it can
+// carry it out yet; "Table", the title of a menu, is no command.
+bool IsCommandText(const QString &command);
 
 // True for "Delete": with nothing selected it takes the next character.
 bool IsDeleteCommand(const QString &command);

@@ -6,18 +6,18 @@
 #include "app/richtextbox.h"
 #include "app/toolmodel.h"
 
-#include <QCursor>
+#include <QPoint>
 
 namespace tavorin {
 
-void ShowContextMenu()
+void ShowContextMenu(const QPoint &globalPosition)
 {
     MainWindow *main = MainWindow::instance();
     DocumentWindow *doc = main ? main->activeDocument() : nullptr;
     if (!doc)
         return;
     PrepareContextEditTool(main->tools(), doc->textBox()->selText());
-    main->activeBar().popUp(QStringLiteral("mnuPopUpEdit"), QCursor::pos());
+    main->activeBar().popUp(QStringLiteral("mnuPopUpEdit"), globalPosition);
 }
 
 } // namespace tavorin

@@ -5,6 +5,7 @@
 #include "app/activebar.h"
 #include "app/appstate.h"
 #include "app/commandrunner.h"
+#include "app/commandtable.h"
 #include "app/documentwindow.h"
 #include "app/fileoperations.h"
 #include "app/helpwindow.h"
@@ -59,7 +60,7 @@ void MainWindow::OnToolClick(const QString &toolKey)
     } else if (commandText.startsWith(QLatin1String("Heading "))) {
         RunCommand(QStringLiteral("Heading"), commandText.right(1));
     } else {
-        runByCommandText(commandText);
+        runByCommandText(*tool);
     }
 
     if (DocumentWindow *doc = activeDocument())
@@ -67,8 +68,9 @@ void MainWindow::OnToolClick(const QString &toolKey)
     ReleaseStatusMessage();
 }
 
-void MainWindow::runByCommandText(const QString &commandText)
+void MainWindow::runByCommandText(const Tool &tool)
 {
+    const QString &commandText = tool.commandText;
     const auto is = [&commandText](const char *text) {
         return commandText.compare(QLatin1String(text), Qt::CaseInsensitive) == 0;
     };
@@ -89,7 +91,7 @@ void MainWindow::runByCommandText(const QString &commandText)
     } else if (is("Tile Vertically")) {
         tileDocuments(Qt::Horizontal); // side by side, full height
     } else if (is("Cascade")) {
-        m_area->cascadeSubWindows();
+        CascadeDocuments();
     } else if (is("Arrange Icons")) {
         // Minimised windows line up along the bottom of the area.
         const QList<QMdiSubWindow *> windows = m_area->subWindowList();
@@ -146,6 +148,9 @@ void MainWindow::runByCommandText(const QString &commandText)
         SaveDocument(doc, false);
     } else if (is("Save As...")) {
         SaveDocument(doc, true);
+    } else if (!tool.subBand.isEmpty() && !IsCommandText(commandText)) {
+        // A tool-bar button that only names its menu ("Table") opens it.
+        m_bar->showSubBandOf(tool.key);
     } else {
         // Preferences, the wizards, Find and Replace, printing, browser
         // preview, the About box and the text-format window are commands of

@@ -8,12 +8,16 @@
 #include "app/mainwindow.h"
 #include "app/richtextbox.h"
 #include "app/statusmessages.h"
+#include "app/windowarrangement.h"
 #include "html/insertstate.h"
 #include "settings/paths.h"
 #include "settings/preferences.h"
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace tavorin {
 
@@ -28,7 +32,7 @@ DocumentWindow *MainWindow::CreateDocumentWindow()
     // out once, at its final width.
     if (Prefs().WindowState == 2)
         doc->setWindowState(doc->windowState() | Qt::WindowMaximized);
-    connect(doc, &DocumentWindow::contextMenuRequested, this, [] { ShowContextMenu(); });
+    connect(doc, &DocumentWindow::contextMenuRequested, this, [](const QPoint &at) { ShowContextMenu(at); });
     return doc;
 }
 
@@ -91,6 +95,13 @@ bool MainWindow::CloseAllDocuments()
 
 void MainWindow::MinimizeAllDocuments()
 {
+    // While one document is maximised, the area maximises every document it
+    // activates, and minimising one activates another: restored first, each
+    // stays minimised.
+    for (DocumentWindow *doc : std::as_const(m_documents)) {
+        if (doc->isMaximized())
+            doc->showNormal();
+    }
     for (DocumentWindow *doc : std::as_const(m_documents))
         doc->showMinimized();
 }
@@ -100,8 +111,53 @@ void MainWindow::ActivateDocument(int n)
     if (n < 1 || n > m_documents.size())
         return;
     DocumentWindow *doc = m_documents[n - 1];
+    if (doc->isMinimized()) {
+        // A minimised document would take no typing: it comes back as the
+        // others are shown, maximised when they are.
+        const bool othersMaximised = std::any_of(m_documents.cbegin(), m_documents.cend(), [doc](const DocumentWindow *other) {
+            return other != doc && other->isMaximized();
+        });
+        if (othersMaximised)
+            doc->showMaximized();
+        else
+            doc->showNormal();
+    }
     m_area->setActiveSubWindow(doc);
     doc->textBox()->setFocus();
+}
+
+void MainWindow::CascadeDocuments()
+{
+    // Minimised documents stay where they are; the others are laid from the
+    // back one to the front one, so the front one stays in front.
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *window : m_area->subWindowList(QMdiArea::StackingOrder)) {
+        if (!window->isMinimized())
+            windows.append(window);
+    }
+    if (windows.isEmpty())
+        return;
+    QMdiSubWindow *active = m_area->activeSubWindow();
+    const QStyle *style = windows.first()->style();
+    const int step = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.first())
+                     + style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, windows.first());
+    for (QMdiSubWindow *window : std::as_const(windows)) {
+        if (window->isMaximized())
+            window->showNormal();
+    }
+    const QList<QRect> places
+        = CascadeGeometries(m_area->viewport()->size(), int(windows.size()), QSize(step, step), documentMargin());
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        windows[i]->setGeometry(places[i]);
+        windows[i]->raise();
+    }
+    if (active)
+        m_area->setActiveSubWindow(active);
+}
+
+QSize MainWindow::documentMargin() const
+{
+    return DocumentMargin(logicalDpiX(), logicalDpiY());
 }
 
 void MainWindow::documentUnloaded(DocumentWindow *doc)

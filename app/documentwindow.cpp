@@ -8,10 +8,12 @@
 #include "app/mainwindow.h"
 #include "app/richtextbox.h"
 #include "app/textrules.h"
+#include "app/windowarrangement.h"
 #include "settings/paths.h"
 #include "settings/preferences.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
 
@@ -40,10 +42,8 @@ DocumentWindow::DocumentWindow(MainWindow *mainWindow, int documentNumber)
     // window state is applied when the window is shown.
     m_text->setText(QString::fromLatin1(CrLf));
     Doc_SetToPrefs();
-    if (m_main->documentArea()) {
-        const QSize inner = m_main->documentArea()->viewport()->size();
-        resize(qMax(200, inner.width() - 10), qMax(120, inner.height() - 7));
-    }
+    if (m_main->documentArea())
+        resize(DocumentWindowSize(m_main->documentArea()->viewport()->size(), pos(), m_main->documentMargin()));
 }
 
 DocumentWindow::~DocumentWindow() = default;
@@ -115,7 +115,10 @@ void DocumentWindow::replaceSelection(const QString &given, bool endOfDocumentRu
     const QString crlf = QString::fromLatin1(CrLf);
     QString piece = text;
     const qsizetype selectionEnd = m_text->selStart() + m_text->selLength();
-    if (endOfDocumentRule && selectionEnd >= m_text->textLength() - 1 && !piece.endsWith(crlf))
+    // An insert that reaches the end of the document ends its own line. Only
+    // there: one character left after the selection is a character of the
+    // text, and breaking the line before it would change the document.
+    if (endOfDocumentRule && selectionEnd >= m_text->textLength() && !piece.endsWith(crlf))
         piece += crlf + crlf;
     if (IsBlank(piece) || piece == crlf + crlf) {
         m_text->setSelText(piece);
@@ -250,8 +253,15 @@ bool DocumentWindow::eventFilter(QObject *watched, QEvent *event)
             m_main->RestartAppUpdate();
         break;
     case QEvent::MouseButtonPress:
-        if (watched == m_text->viewport() && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
-            Q_EMIT contextMenuRequested();
+        // The right button leaves the selection alone: the context menu works on it.
+        if (watched == m_text->viewport() && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+            return true;
+        break;
+    case QEvent::ContextMenu:
+        // The right button (on the viewport) and the menu key (on the text box)
+        // open the program's menu; the text box never shows a menu of its own.
+        if (watched == m_text || watched == m_text->viewport()) {
+            Q_EMIT contextMenuRequested(static_cast<QContextMenuEvent *>(event)->globalPos());
             return true;
         }
         break;

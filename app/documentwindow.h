@@ -55,7 +55,7 @@ public:
     bool queryClose();
 
 Q_SIGNALS:
-    void contextMenuRequested();
+    void contextMenuRequested(const QPoint &globalPosition);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -14,6 +14,7 @@ public:
     std::optional<quint32> chooseColour(quint32) override { return std::nullopt; }
     std::optional<FontChoice> chooseFont(const FontChoice &) override { return std::nullopt; }
     std::optional<PrintChoice> choosePrinter(const PrintChoice &) override { return std::nullopt; }
+    std::optional<QString> prompt(const PromptRequest &) override { return std::nullopt; }
 };
 
 class NoLauncher final : public Launcher {

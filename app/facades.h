@@ -70,6 +70,18 @@ struct PrintChoice {
     QString outputFile; // non-empty: print to this PDF file
 };
 
+// The one-field prompt: a caption, "Please enter " + label + ":" above one
+// text box that starts with text, an "Upper Case" check box, OK, Cancel and
+// Help (which opens helpTopic).
+struct PromptRequest {
+    QString label;
+    QString text;
+    QString caption;
+    int helpTopic = 0;
+    bool upperCaseChoice = true; // the "Upper Case" check box is shown
+    bool digitsOnly = false;     // the box takes the digits "0" to "9" only
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -78,6 +90,8 @@ public:
     virtual std::optional<quint32> chooseColour(quint32 initial) = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice &initial) = 0;
     virtual std::optional<PrintChoice> choosePrinter(const PrintChoice &initial) = 0;
+    // The accepted value (trimmed, upper-cased when asked), nothing on Cancel.
+    virtual std::optional<QString> prompt(const PromptRequest &request) = 0;
 };
 
 class Launcher {

@@ -162,7 +162,11 @@ bool SaveAllDocuments()
             main->ActivateDocument(int(main->Documents().indexOf(doc)) + 1);
             QCoreApplication::processEvents();
         }
-        if (!SaveDocument(doc, false))
+        const bool saved = SaveDocument(doc, false);
+        // "Saving file: " and this name go before the next document's save
+        // dialog asks about another file.
+        ReleaseStatusMessage();
+        if (!saved)
             return false;
     }
     return true;

@@ -19,6 +19,7 @@ namespace tavorin {
 class ActiveBar;
 class DocumentWindow;
 class ToolModel;
+struct Tool;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -46,6 +47,10 @@ public:
     // False when a document refused to close.
     bool CloseAllDocuments();
     void MinimizeAllDocuments();
+    // Lays the documents one over the other, each large and offset from the one before.
+    void CascadeDocuments();
+    // The gap a document window leaves to the document area's right and bottom edges.
+    QSize documentMargin() const;
     void ActivateDocument(int n);
     // Called by a document window as it unloads.
     void documentUnloaded(DocumentWindow *doc);
@@ -92,7 +97,7 @@ protected:
 private:
     void createStatusBar();
     void createMenus();
-    void runByCommandText(const QString &commandText);
+    void runByCommandText(const Tool &tool);
     void RunLowerCasePaths(DocumentWindow *doc);
     // Lays the documents out one after another along the direction given.
     void tileDocuments(Qt::Orientation stacking);

@@ -1,5 +1,7 @@
 #include "app/qtfacades.h"
 
+#include "dialogs/frmdialog.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -143,6 +145,11 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice &initial)
     result.underline = chosen.underline();
     result.strikeOut = chosen.strikeOut();
     return result;
+}
+
+std::optional<QString> QtDialogs::prompt(const PromptRequest &request)
+{
+    return FrmDialog::Form_Run(request, QApplication::activeWindow());
 }
 
 std::optional<PrintChoice> QtDialogs::choosePrinter(const PrintChoice &initial)

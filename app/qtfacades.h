@@ -15,6 +15,7 @@ public:
     std::optional<quint32> chooseColour(quint32 initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
     std::optional<PrintChoice> choosePrinter(const PrintChoice &initial) override;
+    std::optional<QString> prompt(const PromptRequest &request) override;
 };
 
 class QtLauncher final : public Launcher {

@@ -1,8 +1,10 @@
 #include "app/toollayout.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "settings/checkedfile.h"
+
 #include <QSet>
+
+#include <cstring>
 
 namespace tavorin {
 
@@ -298,14 +300,11 @@ std::optional<BarLayout> LayoutFromText(const QString &text, QString *error)
 
 bool SaveLayout(const BarLayout &layout, const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        SetError(error, file.errorString());
-        return false;
-    }
-    file.write(LayoutToText(layout).toUtf8());
-    if (!file.commit()) {
-        SetError(error, file.errorString());
+    // The layout files live in the program's own folders, so a temporary file
+    // an interrupted save left beside one is ours to remove.
+    if (const int failure = WriteWholeFile(path, LayoutToText(layout).toUtf8(),
+                                           CheckedFileWriter::Leftovers::RemoveStale)) {
+        SetError(error, QString::fromLocal8Bit(std::strerror(failure)));
         return false;
     }
     return true;
@@ -313,21 +312,18 @@ bool SaveLayout(const BarLayout &layout, const QString &path, QString *error)
 
 std::optional<BarLayout> LoadLayout(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        SetError(error, file.errorString());
+    const BoundedRead read = ReadBoundedFile(path, MaxFileSize);
+    switch (read.status) {
+    case BoundedRead::Status::Missing:
+        SetError(error, u"the file does not exist"_s);
         return std::nullopt;
-    }
-    if (file.size() > MaxFileSize) {
-        SetError(error, u"the file is too large to be a tool layout"_s);
+    case BoundedRead::Status::Refused:
+        SetError(error, u"the file cannot be read or is too large to be a tool layout"_s);
         return std::nullopt;
+    case BoundedRead::Status::Read:
+        break;
     }
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (bytes.size() > MaxFileSize) {
-        SetError(error, u"the file is too large to be a tool layout"_s);
-        return std::nullopt;
-    }
-    return LayoutFromText(QString::fromUtf8(bytes), error);
+    return LayoutFromText(QString::fromUtf8(read.bytes), error);
 }
 
 } // namespace tavorin

@@ -65,6 +65,57 @@ QString PlainCaption(const QString &caption)
     return plain;
 }
 
+namespace {
+
+// No menu of the program nests this deep; a layout that does is damaged.
+constexpr int MaxSubMenuDepth = 32;
+
+// Walks the sub-menus from every band with a stack of its own (a layout
+// file may chain tens of thousands of bands, far deeper than the call stack
+// goes): a band that opens a band still open on the way there would open
+// itself for ever, and menus nested beyond any use are refused as damage.
+QString SubMenuProblem(const QList<Band> &bands, const QHash<QString, QStringList> &opens)
+{
+    struct Step {
+        QString band;
+        qsizetype next = 0; // the next of its sub-bands to visit
+    };
+    QSet<QString> open;
+    QHash<QString, int> depthOf; // bands done: how many menus deep they reach
+    for (const Band &start : bands) {
+        if (depthOf.contains(start.name))
+            continue;
+        QList<Step> path{{start.name}};
+        open.insert(start.name);
+        while (!path.isEmpty()) {
+            Step &step = path.last();
+            const QStringList subs = opens.value(step.band);
+            if (step.next < subs.size()) {
+                const QString sub = subs[step.next++];
+                if (open.contains(sub))
+                    return u"the band \"%1\" opens itself again"_s.arg(start.name);
+                if (!depthOf.contains(sub)) {
+                    open.insert(sub);
+                    path.append({sub});
+                }
+                continue;
+            }
+            int depth = 1;
+            for (const QString &sub : subs)
+                depth = qMax(depth, depthOf.value(sub) + 1);
+            if (depth > MaxSubMenuDepth)
+                return u"the band \"%1\" nests sub-menus more than %2 deep"_s.arg(step.band)
+                    .arg(MaxSubMenuDepth);
+            depthOf.insert(step.band, depth);
+            open.remove(step.band);
+            path.removeLast();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
 QString LayoutProblem(const BarLayout &layout)
 {
     QSet<QString> keys;
@@ -113,23 +164,7 @@ QString LayoutProblem(const BarLayout &layout)
                 opens[band.name].append(sub);
         }
     }
-    enum class Mark { None, Open, Done };
-    QHash<QString, Mark> marks;
-    std::function<bool(const QString &)> cycleFrom = [&](const QString &bandName) {
-        marks[bandName] = Mark::Open;
-        for (const QString &sub : opens.value(bandName)) {
-            const Mark mark = marks.value(sub, Mark::None);
-            if (mark == Mark::Open || (mark == Mark::None && cycleFrom(sub)))
-                return true;
-        }
-        marks[bandName] = Mark::Done;
-        return false;
-    };
-    for (const Band &band : layout.bands) {
-        if (marks.value(band.name, Mark::None) == Mark::None && cycleFrom(band.name))
-            return u"the band \"%1\" opens itself again"_s.arg(band.name);
-    }
-    return {};
+    return SubMenuProblem(layout.bands, opens);
 }
 
 // ---- ToolModel -------------------------------------------------------------
@@ -641,6 +676,28 @@ const QStringList &TextBoxKeys()
         u"Alt+Enter"_s, u"Ctrl+Enter"_s, u"Backspace"_s,
     };
     return keys;
+}
+
+const QList<ToolShortcut> &TextBoxToolKeys()
+{
+    static const QList<ToolShortcut> keys{
+        {u"mnuEditUndo"_s, u"Ctrl+Z"_s},          {u"mnuEditCut"_s, u"Ctrl+X"_s},
+        {u"mnuEditCopy"_s, u"Ctrl+C"_s},          {u"mnuEditPaste"_s, u"Ctrl+V"_s},
+        {u"mnuEditDelete"_s, u"Del"_s},           {u"mnuInsertAnchor"_s, u"Ctrl+A"_s},
+        {u"mnuBreakParaBreak"_s, u"Ctrl+Return"_s}, {u"mnuBreakLineBreak"_s, u"Shift+Return"_s},
+    };
+    return keys;
+}
+
+QString ShownKeyOf(const QString &toolName)
+{
+    for (const QList<ToolShortcut> *list : {&ToolShortcuts(), &TextBoxToolKeys()}) {
+        for (const ToolShortcut &shortcut : *list) {
+            if (shortcut.toolName == toolName)
+                return shortcut.keys;
+        }
+    }
+    return {};
 }
 
 } // namespace tavorin

@@ -205,5 +205,11 @@ struct ToolShortcut {
 const QList<ToolShortcut> &ToolShortcuts();
 // The keys the document's text box claims for its own commands.
 const QStringList &TextBoxKeys();
+// The text box's keys that run a tool (Ctrl+Z runs Undo). Menus show them
+// beside the tool, but no action takes them: the text box must receive them.
+const QList<ToolShortcut> &TextBoxToolKeys();
+// The portable key text a menu shows beside the tool ("" for none): its
+// shortcut, or the text box's key that runs it.
+QString ShownKeyOf(const QString &toolName);
 
 } // namespace tavorin

@@ -3,6 +3,7 @@
 #include "app/facades.h"
 #include "app/statusmessages.h"
 #include "app/textrules.h"
+#include "settings/checkedfile.h"
 #include "settings/environment.h"
 #include "settings/paths.h"
 
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <array>
@@ -132,25 +132,14 @@ int writeObstacle(const QString &path)
     return 0;
 }
 
-// Writes the bytes as the whole new content of path through a temporary file
-// in the same folder that replaces the old one only when complete.
+// Writes the bytes as the whole new content of path through the checked
+// writer, which replaces the old file only when every byte reached the disk.
 int writeWhole(const QString &path, const QByteArray &bytes)
 {
     if (const int obstacle = writeObstacle(path))
         return obstacle;
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return errorOf(file, errno);
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const int error = errorOf(file, errno);
-        file.cancelWriting();
-        return error;
-    }
-    errno = 0;
-    if (!file.commit())
-        return errorOf(file, errno);
+    if (const int error = WriteWholeFile(path, bytes))
+        return FileErrorFromErrno(error);
     return 0;
 }
 
@@ -237,31 +226,22 @@ int copyWhole(const QString &source, const QString &destination)
     if (!in.open(QIODevice::ReadOnly))
         return errorOf(in, errno);
     const bool existed = QFileInfo::exists(destination);
-    QSaveFile out(destination);
-    errno = 0;
-    if (!out.open(QIODevice::WriteOnly))
-        return errorOf(out, errno);
+    CheckedFileWriter out(destination);
+    if (!out.open())
+        return FileErrorFromErrno(out.error());
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
     for (;;) {
         errno = 0;
         const qint64 got = in.read(chunk.data(), chunk.size());
-        if (got < 0) {
-            const int error = errorOf(in, errno);
-            out.cancelWriting();
-            return error;
-        }
+        if (got < 0)
+            return errorOf(in, errno); // the writer abandons the copy
         if (got == 0)
             break;
-        errno = 0;
-        if (out.write(chunk.constData(), got) != got) {
-            const int error = errorOf(out, errno);
-            out.cancelWriting();
-            return error;
-        }
+        if (!out.write(QByteArrayView(chunk.constData(), got)))
+            return FileErrorFromErrno(out.error());
     }
-    errno = 0;
-    if (!out.commit())
-        return errorOf(out, errno);
+    if (const int error = out.commit())
+        return FileErrorFromErrno(error);
     if (!existed)
         QFile::setPermissions(destination, in.permissions());
     return 0;

@@ -1,12 +1,11 @@
 #include "settings/inifile.h"
 
 #include "app/textrules.h"
+#include "settings/checkedfile.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QList>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <optional>
@@ -18,8 +17,6 @@ namespace {
 // Data files are a few kilobytes; a file beyond this is not one of ours and
 // reads as missing (and is never rewritten) instead of filling memory.
 constexpr qint64 MaxIniFileSize = 64 * 1024 * 1024;
-constexpr int StaleLockMs = 10000;
-constexpr int LockWaitMs = 5000;
 
 // Characters of bytes 0x80 to 0x9F in Windows-1252; the five bytes it leaves
 // undefined keep their own code, so every byte reads as some character.
@@ -30,9 +27,12 @@ constexpr char16_t Cp1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// Decodes one name or value. A U+FEFF that begins it is a character of its
+// own there (the file's byte-order mark is skipped before the lines are cut).
 QString Decode(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
@@ -152,14 +152,12 @@ KeyPlace FindKey(QByteArrayView bytes, const QList<Line> &lines, const QString &
     return place;
 }
 
-std::optional<QByteArray> ReadWhole(QFile &file)
+std::optional<QByteArray> ReadWhole(const QString &file)
 {
-    if (!file.open(QIODevice::ReadOnly))
+    BoundedRead read = ReadBoundedFile(file, MaxIniFileSize);
+    if (read.status != BoundedRead::Status::Read)
         return std::nullopt;
-    QByteArray bytes = file.read(MaxIniFileSize + 1);
-    if (bytes.size() > MaxIniFileSize)
-        return std::nullopt;
-    return bytes;
+    return std::move(read.bytes);
 }
 
 } // namespace
@@ -167,8 +165,7 @@ std::optional<QByteArray> ReadWhole(QFile &file)
 QString ReadIniValue(const QString &file, const QString &section, const QString &key,
                      const QString &defaultValue)
 {
-    QFile input(file);
-    const std::optional<QByteArray> bytes = ReadWhole(input);
+    const std::optional<QByteArray> bytes = ReadWhole(file);
     if (!bytes)
         return defaultValue;
     const QList<Line> lines = SplitLines(*bytes);
@@ -201,18 +198,13 @@ void WriteIniValue(const QString &file, const QString &section, const QString &k
     text.replace(u'\r', u' ').replace(u'\n', u' ');
 
     QLockFile lock(file + QStringLiteral(".lock"));
-    lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(LockWaitMs))
+    if (!TakeWriteLock(lock))
         return;
 
-    QByteArray bytes;
-    QFile input(file);
-    if (input.exists()) {
-        const std::optional<QByteArray> old = ReadWhole(input);
-        if (!old)
-            return; // a file we cannot read whole is never overwritten
-        bytes = *old;
-    }
+    const BoundedRead read = ReadBoundedFile(file, MaxIniFileSize);
+    if (read.status == BoundedRead::Status::Refused)
+        return; // a file we cannot read whole is never overwritten
+    QByteArray bytes = read.bytes;
     // New lines follow the file's own line breaks.
     const qsizetype firstBreak = bytes.indexOf('\n');
     const QByteArray eol = firstBreak > 0 && bytes[firstBreak - 1] == '\r' ? "\r\n" : "\n";
@@ -232,22 +224,23 @@ void WriteIniValue(const QString &file, const QString &section, const QString &k
     } else if (place.sectionLast >= 0) {
         const Line &after = lines[place.sectionLast];
         const QByteArray keyLine = (keyName + u'=' + text).toUtf8();
-        if (after.end > after.contentEnd)
+        if (bytes[after.end - 1] == '\n')
             bytes.insert(after.end, keyLine + eol);
-        else
-            bytes.insert(after.end, eol + keyLine);
+        else // the last line, ending in nothing or in a lone carriage return
+            bytes.replace(after.contentEnd, after.end - after.contentEnd, eol + keyLine);
     } else {
+        // A new section starts on a line of its own, also after a last line
+        // that ends in a lone carriage return.
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
         if (!bytes.isEmpty() && !bytes.endsWith('\n'))
             bytes += eol;
         bytes += (u'[' + sectionName + u']').toUtf8() + eol;
         bytes += (keyName + u'=' + text).toUtf8() + eol;
     }
 
-    QSaveFile output(file);
-    if (!output.open(QIODevice::WriteOnly))
-        return;
-    output.write(bytes);
-    output.commit();
+    // A failed write is lost silently; the old file stays as it was.
+    WriteWholeFile(file, bytes, CheckedFileWriter::Leftovers::RemoveAll);
 }
 
 } // namespace tavorin

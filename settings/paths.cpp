@@ -10,15 +10,18 @@ namespace tavorin {
 
 namespace {
 
-bool isSeparator(QChar c)
+// A Linux path (one that begins with "/") separates with "/" alone, and "\"
+// is a character of its names; every other path also separates with "\".
+bool isSeparator(QChar c, bool linuxPath)
 {
-    return c == u'\\' || c == u'/';
+    return c == u'/' || (!linuxPath && c == u'\\');
 }
 
-qsizetype lastSeparator(QStringView text)
+qsizetype lastSeparator(const QString &path)
 {
-    for (qsizetype i = text.size() - 1; i >= 0; --i) {
-        if (isSeparator(text[i]))
+    const bool linuxPath = IsLinuxPath(path);
+    for (qsizetype i = path.size() - 1; i >= 0; --i) {
+        if (isSeparator(path[i], linuxPath))
             return i;
     }
     return -1;
@@ -153,9 +156,11 @@ QString QuotedFileName(const QString &path)
     return u'"' + FileNameOf(path) + u'"';
 }
 
-QString ToLinkSlashes(const QString &text)
+QString ToLinkSlashes(const QString &text, const QString &source)
 {
     QString result = text;
+    if (IsLinuxPath(text) || IsLinuxPath(source))
+        return result.replace(u'\\', QStringLiteral("%5C"));
     return result.replace(u'\\', u'/');
 }
 
@@ -178,7 +183,7 @@ QString NativeSeparator()
 // The common stretch of both texts ends at the last separator the two share;
 // every folder left in the document's part is one step up. Drive-letter
 // documents count only "\" (a "/" there is part of a name typed by hand),
-// Linux documents count "/".
+// Linux documents cut and count at "/" alone.
 QString RelativePath(const QString &target, const QString &document)
 {
     const bool linuxPath = IsLinuxPath(document);
@@ -188,7 +193,7 @@ QString RelativePath(const QString &target, const QString &document)
     const qsizetype limit = std::min(target.size(), document.size());
     qsizetype common = 0;
     for (qsizetype i = 0; i < limit && sameChar(target[i], document[i], cs); ++i) {
-        if (isSeparator(target[i]))
+        if (isSeparator(target[i], linuxPath))
             common = i + 1;
     }
     const qsizetype steps = QStringView(document).mid(common).count(separator);
@@ -202,10 +207,11 @@ QString ShortenPath(const QString &path)
     const qsizetype length = text.size();
     if (length < 47)
         return text;
+    const bool linuxPath = IsLinuxPath(text);
 
     qsizetype p = 2;
     for (qsizetype i = length; i >= 3; --i) {
-        if (isSeparator(text[i - 1])) {
+        if (isSeparator(text[i - 1], linuxPath)) {
             p = i;
             break;
         }
@@ -220,7 +226,7 @@ QString ShortenPath(const QString &path)
 
     qsizetype q = 2;
     for (qsizetype i = p - 1; i >= 3; --i) {
-        if (isSeparator(text[i - 1])) {
+        if (isSeparator(text[i - 1], linuxPath)) {
             q = i;
             break;
         }
@@ -235,11 +241,12 @@ QString TrueCasePath(const QString &path)
     QString onDisk;
     QString rest;
     QChar separator;
-    if (trimmed.startsWith(u'/')) {
+    const bool linuxPath = trimmed.startsWith(u'/');
+    if (linuxPath) {
         onDisk = QStringLiteral("/");
         rest = trimmed.mid(1);
         separator = u'/';
-    } else if (trimmed.size() >= 3 && trimmed[1] == u':' && isSeparator(trimmed[2])) {
+    } else if (trimmed.size() >= 3 && trimmed[1] == u':' && isSeparator(trimmed[2], false)) {
         result = trimmed.left(2);
         onDisk = trimmed.left(3);
         rest = trimmed.mid(3);
@@ -248,7 +255,8 @@ QString TrueCasePath(const QString &path)
         return path;
     }
 
-    const QStringList components = rest.split(QRegularExpression(QStringLiteral("[\\\\/]")));
+    const QStringList components
+        = linuxPath ? rest.split(u'/') : rest.split(QRegularExpression(QStringLiteral("[\\\\/]")));
     for (const QString &component : components) {
         if (component.isEmpty())
             continue;
@@ -258,7 +266,7 @@ QString TrueCasePath(const QString &path)
         result += separator + name;
         onDisk = withTrailingSlash(onDisk) + name;
     }
-    if (result.isEmpty() || (isSeparator(rest.isEmpty() ? QChar() : rest.back())))
+    if (result.isEmpty() || (!rest.isEmpty() && isSeparator(rest.back(), linuxPath)))
         result += separator;
     return result;
 }

@@ -3,9 +3,11 @@
 // Path texts: pure functions that keep the desktop's notation ("C:\web\a.htm")
 // working and also understand Linux paths ("/home/me/web/a.htm"). A path
 // "has a drive" when its trimmed text begins with "/" or its second character
-// is ":". Paths equal without regard to case where the program compares them,
-// except that Linux paths (those beginning with "/") are compared exactly,
-// because Linux file systems tell "Docs" and "docs" apart.
+// is ":". Each function decides by the path which rules apply: a Linux path
+// (one that begins with "/") separates with "/" alone, "\" being an ordinary
+// character of its names, and compares exactly, because Linux file systems
+// tell "Docs" and "docs" apart; every other path separates with "\" and "/"
+// and compares without regard to case.
 
 #include <QString>
 #include <QStringList>
@@ -20,16 +22,18 @@ bool HasDrive(const QString &path);
 bool IsLinuxPath(const QString &path);
 // "/" for a Linux path; otherwise the first three characters ("C:\").
 QString DriveOf(const QString &path);
-// The text up to and including the last "\" or "/"; "" when there is none.
+// The text up to and including the last separator; "" when there is none.
 QString FolderOf(const QString &path);
-// The trimmed text after the last "\" or "/", cut before the first "#".
+// The trimmed text after the last separator, cut before the first "#".
 QString FileNameOf(const QString &path);
 // The trimmed text after the last "." (all of it without one), cut before the first "#".
 QString ExtensionOf(const QString &path);
 // FileNameOf(path) between double quotes.
 QString QuotedFileName(const QString &path);
-// Every "\" replaced by "/".
-QString ToLinkSlashes(const QString &text);
+// The text as written into a link: every "\" replaced by "/", except in a
+// Linux path or a path made from one (source), where "\" belongs to a name
+// and is written "%5C".
+QString ToLinkSlashes(const QString &text, const QString &source = {});
 // Every "/" replaced by "\".
 QString ToPathBackslashes(const QString &text);
 // The folder separator of the path's own notation: "/" for Linux paths, "\" otherwise.

@@ -259,4 +259,11 @@ void SavePreferences()
     batch.write();
 }
 
+void SaveUserInformation()
+{
+    SaveBatch batch;
+    SaveValues(batch, Prefs(), UserValues);
+    batch.write();
+}
+
 } // namespace tavorin

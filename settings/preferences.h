@@ -87,6 +87,9 @@ Preferences &Prefs();
 void LoadPreferences();
 // Writes every value of the record to the settings store.
 void SavePreferences();
+// Writes the four user details alone, so a detail the user was asked for is
+// kept even when the program does not end normally.
+void SaveUserInformation();
 
 // What the main window adds to loading and saving, so the record does not
 // depend on widgets. A hook left empty does nothing.

@@ -1,6 +1,7 @@
 #include "settings/settingsstore.h"
 
 #include "app/textrules.h"
+#include "settings/checkedfile.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -40,12 +40,6 @@ namespace {
 
 const QString ValuesFileName = QStringLiteral(".values");
 const QString LockFileName = QStringLiteral(".values.lock");
-
-// A running write takes milliseconds; a lock older than this belongs to a
-// copy that hangs and is taken over. A lock of a copy that died is taken over
-// at once (QLockFile checks whether its process still runs).
-constexpr int StaleLockMs = 10000;
-constexpr int LockWaitMs = 5000;
 
 // A key file is a few hundred bytes; anything this large is not ours and
 // reads as absent rather than filling memory.
@@ -252,7 +246,10 @@ std::optional<StoredValue> ParseLine(QByteArrayView line)
 {
     if (line.endsWith('\r'))
         line.chop(1);
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // Each line is decoded on its own; a U+FEFF that begins a name is a
+    // character of that name, not a byte-order mark.
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     const QString text = decoder.decode(line);
     if (decoder.hasError())
         return std::nullopt;
@@ -278,17 +275,6 @@ QList<QByteArrayView> SplitLines(QByteArrayView bytes)
         start = end + 1;
     }
     return lines;
-}
-
-// Reads a key file whole; nullopt when it exists but cannot be read safely.
-std::optional<QByteArray> ReadKeyFile(QFile &file)
-{
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.read(MaxKeyFileSize + 1);
-    if (bytes.size() > MaxKeyFileSize)
-        return std::nullopt;
-    return bytes;
 }
 
 // The key file's content with the value set: its line replaced where the
@@ -330,16 +316,16 @@ QString ReadRegString(RegistryRoot root, const QString &keyPath, const QString &
     const QStringList parts = KeyParts(keyPath);
     // Fast path: the key is spelled as it was written, one open call.
     const QString exactFolder = ExactKeyFolder(root, parts);
-    QFile file(exactFolder + u'/' + ValuesFileName);
-    if (!file.exists()) {
+    BoundedRead read = ReadBoundedFile(exactFolder + u'/' + ValuesFileName, MaxKeyFileSize);
+    if (read.status == BoundedRead::Status::Missing) {
         const QString folder = FindKeyFolder(root, parts);
         if (folder.isEmpty() || folder == exactFolder)
             return QString();
-        file.setFileName(folder + u'/' + ValuesFileName);
+        read = ReadBoundedFile(folder + u'/' + ValuesFileName, MaxKeyFileSize);
     }
-    const std::optional<QByteArray> bytes = ReadKeyFile(file);
-    if (!bytes)
+    if (read.status != BoundedRead::Status::Read)
         return QString();
+    const QByteArray *bytes = &read.bytes;
     for (QByteArrayView line : SplitLines(*bytes)) {
         const std::optional<StoredValue> stored = ParseLine(line);
         if (stored && EqualNoCase(stored->name, valueName))
@@ -361,30 +347,24 @@ void WriteRegStrings(RegistryRoot root, const QString &keyPath, const QList<Name
     const QString folder = MakeKeyFolder(root, KeyParts(keyPath));
     if (folder.isEmpty())
         return;
+    // A copy that is busy with the same key is waited for: giving up early
+    // would lose a value the caller takes as written.
     QLockFile lock(folder + u'/' + LockFileName);
-    lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(LockWaitMs))
+    if (!TakeWriteLock(lock))
         return;
 
     // Read what is there now, under the lock, so a value another copy has
     // just written is kept.
     const QString path = folder + u'/' + ValuesFileName;
-    QByteArray content;
-    QFile file(path);
-    if (file.exists()) {
-        const std::optional<QByteArray> bytes = ReadKeyFile(file);
-        if (!bytes)
-            return; // rewriting a file we cannot read would lose its values
-        content = *bytes;
-    }
+    const BoundedRead read = ReadBoundedFile(path, MaxKeyFileSize);
+    if (read.status == BoundedRead::Status::Refused)
+        return; // rewriting a file we cannot read would lose its values
+    QByteArray content = read.bytes;
     for (const NamedValue &value : values)
         content = WithValue(content, value.first, value.second);
 
-    QSaveFile save(path);
-    if (!save.open(QIODevice::WriteOnly))
-        return;
-    save.write(content);
-    save.commit();
+    // A failed write is lost silently; the old values stay readable.
+    WriteWholeFile(path, content, CheckedFileWriter::Leftovers::RemoveAll);
 }
 
 bool DeleteRegKey(RegistryRoot root, const QString &keyPath)
@@ -400,8 +380,7 @@ bool DeleteRegKey(RegistryRoot root, const QString &keyPath)
         return false; // child keys go first
     {
         QLockFile lock(folder + u'/' + LockFileName);
-        lock.setStaleLockTime(StaleLockMs);
-        if (!lock.tryLock(LockWaitMs))
+        if (!TakeWriteLock(lock))
             return false;
         // The values file and any temporary file a crashed write left behind.
         const QStringList ours = dir.entryList({ValuesFileName + u'*'},

@@ -1,9 +1,12 @@
 #include "app/activebar.h"
+#include "app/icontheme.h"
+#include "app/toolicons.h"
 #include "app/toollayout.h"
 #include "app/toolmodel.h"
 #include "settings/preferences.h"
 
 #include <QAction>
+#include <QStandardPaths>
 #include <QHelpEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -34,6 +37,14 @@ struct Bench {
         for (QAction *placed : bar->actionsOf(toolKey)) {
             if (placed->parent() == tools)
                 return qobject_cast<QToolButton *>(tools->widgetForAction(placed));
+        }
+        return nullptr;
+    }
+    QAction *menuAction(const QString &band, const QString &toolName) const
+    {
+        for (QAction *placed : bar->actionsOfBand(band)) {
+            if (placed->objectName() == toolName)
+                return placed;
         }
         return nullptr;
     }
@@ -97,16 +108,16 @@ private Q_SLOTS:
     void actionsFollowTheToolsTexts()
     {
         Bench bench;
-        QAction *newAction = bench.action(u"mnuFileNew"_s);
+        QAction *newAction = bench.menuAction(u"mnuFile"_s, u"mnuFileNew"_s);
         QCOMPARE((QStringList{newAction->text(), newAction->toolTip(), newAction->statusTip()}),
-                 (QStringList{u"&New"_s, u"New"_s, u"Creates a new HTML document"_s}));
+                 (QStringList{u"&New\tCtrl+N"_s, u"New"_s, u"Creates a new HTML document"_s}));
         QSignalSpy highlighted(bench.bar, &ActiveBar::toolHighlighted);
         newAction->hover();
         QCOMPARE(highlighted.value(0).value(0).toString(), newAction->statusTip());
 
         bench.model.SetCaption(u"mnuFileNew"_s, u"&Fresh"_s);
-        for (QAction *action : bench.actions(u"mnuFileNew"_s))
-            QCOMPARE(action->text(), u"&Fresh"_s);
+        QCOMPARE(newAction->text(), u"&Fresh\tCtrl+N"_s);
+        QCOMPARE(bench.button(u"tbarStandard"_s, u"mnuFileNew"_s)->defaultAction()->text(), u"&Fresh"_s);
         QVERIFY(!bench.action(u"mnuBrowser1"_s)->isVisible());
         bench.model.SetVisible(u"mnuBrowser1"_s, true);
         QVERIFY(bench.action(u"mnuBrowser1"_s)->isVisible());
@@ -185,6 +196,52 @@ private Q_SLOTS:
         for (QAction *action : bench.window.findChildren<QAction *>())
             withShortcut += action->shortcut().isEmpty() ? 0 : 1;
         QCOMPARE(withShortcut, int(ToolShortcuts().size()));
+    }
+
+    // Menus show the key of every tool that has one. The keys the text box
+    // handles itself are shown only: an action taking them would take them
+    // away from the text box. Ctrl+A is Anchor, not Select All.
+    void menusShowTheKeysOfTheirTools_data()
+    {
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("takesTheKey");
+        QTest::newRow("undo") << u"mnuEdit"_s << u"mnuEditUndo"_s << u"&Undo\tCtrl+Z"_s << false;
+        QTest::newRow("copy in the context menu") << u"mnuPopUpEdit"_s << u"mnuEditCopy"_s << u"&Copy\tCtrl+C"_s << false;
+        QTest::newRow("select all") << u"mnuEdit"_s << u"mnuEditSelectAll"_s << u"Select &All"_s << false;
+        QTest::newRow("anchor") << u"mnuFormat"_s << u"mnuInsertAnchor"_s << u"&Anchor...\tCtrl+A"_s << false;
+        QTest::newRow("save") << u"mnuFile"_s << u"mnuFileSave"_s << u"&Save\tCtrl+S"_s << true;
+    }
+    void menusShowTheKeysOfTheirTools()
+    {
+        QFETCH(QString, band);
+        QFETCH(QString, tool);
+        QFETCH(QString, text);
+        QFETCH(bool, takesTheKey);
+        Bench bench;
+        QAction *action = bench.menuAction(band, tool);
+        QVERIFY(action);
+        QCOMPARE(action->text(), text);
+        QCOMPARE(!action->shortcut().isEmpty(), takesTheKey);
+    }
+
+    // Tools with a common meaning show their picture from the icon theme, in
+    // tool bars and menus alike; the others show their caption.
+    void toolsShowTheirPictures()
+    {
+        InstallProgramIcons(); // names the packaged theme as the fallback
+        if (QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                   u"icons/%1/index.theme"_s.arg(QString::fromLatin1(FallbackIconTheme)))
+                .isEmpty())
+            QSKIP("the packaged icon theme is not installed");
+        Bench bench;
+        for (const ToolIcon &icon : ToolIcons())
+            QVERIFY2(bench.model.FindTool(icon.toolName) && QIcon::hasThemeIcon(icon.iconName), qPrintable(icon.iconName));
+        QVERIFY(!bench.button(u"tbarStandard"_s, u"mnuFileNew"_s)->icon().isNull());
+        QVERIFY(!bench.menuAction(u"mnuEdit"_s, u"mnuEditCut"_s)->icon().isNull());
+        QToolButton *lineBreak = bench.button(u"tbarStandard"_s, u"mnuBreakLineBreak"_s);
+        QCOMPARE(lineBreak->icon().isNull() ? lineBreak->text() : QString(), u"Line Break"_s);
     }
 
     void toolTipsCanBeSwitchedOff()

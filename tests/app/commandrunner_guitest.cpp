@@ -3,7 +3,6 @@
 
 #include "app/activebar.h"
 #include "app/commandrunner.h"
-#include "app/contextmenu.h"
 #include "app/documentwindow.h"
 #include "app/mainwindow.h"
 #include "app/richtextbox.h"
@@ -14,7 +13,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QTest>
 
 #include <memory>
@@ -60,6 +58,9 @@ private Q_SLOTS:
         m_doc = m_editor->active();
         QVERIFY(m_doc);
         Prefs().IndentCode = true;
+        Prefs().UserName = u"Ann Smith"_s;
+        Prefs().UserEmailAddress.clear();
+        Prefs().UserHomePage.clear();
         QGuiApplication::clipboard()->clear();
     }
     void cleanup()
@@ -130,20 +131,115 @@ private Q_SLOTS:
 
     void commandsWithoutTheirDialogReportAnUnknownCommand()
     {
-        // The title is selected first, for the prompt to replace.
-        openMarked(u"<H[]TML><TITLE>Old</TITLE>\r\n<BODY>\r\n"_s);
+        // The body tag is selected first, for the dialog to edit.
+        openMarked(u"<H[]TML><BODY TEXT=red>\r\n"_s);
         dialogs().answerMessage(MessageAnswer::Ok);
-        RunCommand(u"Page Title"_s);
+        RunCommand(u"Page Colours & Background"_s);
         QVERIFY(InsertCancelled);
-        QCOMPARE(marked(), u"<HTML>[<TITLE>Old</TITLE>]\r\n<BODY>\r\n"_s);
+        QCOMPARE(marked(), u"<HTML>[<BODY TEXT=red>]\r\n"_s);
         QCOMPARE(dialogs().messagePrompts(), QStringList{
                  u"Sorry, but you've found a bug in this software.\r\n\r\n"
-                 u"The function call \"Page Title\" is not recognised, so Tavorin cannot proceed.\r\n\r\n"
+                 u"The function call \"Page Colours & Background\" is not recognised, so Tavorin cannot proceed.\r\n\r\n"
                  u"If you are using the latest version of this software, please contact the author by E-Mail "
                  u"with details of this problem and it will be fixed as soon as possible. "
                  u"Otherwise, please obtain the latest version of Tavorin."_s});
         QCOMPARE(messages().first().icon, MessageIcon::Critical);
         QCOMPARE(messages().first().title, u"Tavorin"_s);
+    }
+
+    // Each prompted insert: what it asks ("label|text|caption", "!" when the
+    // upper-case box is hidden, "#" for digits only) and what goes in. The
+    // rows run in order: the second comment is offered the first one.
+    void promptedInserts_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("after");
+        const QString longTitle = QString(60, u't') + u"0123456789"_s;
+        const QString script = u"<!-- Start Of Clock Script -->\r\n<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--\r\n"_s;
+        const QString scriptEnd = u"\r\n// -->\r\n</SCRIPT>\r\n<!-- End of Clock Script -->"_s;
+        QTest::newRow("comment on blanks") << u"Comment"_s << u"a[  ]b\r\n"_s << u"your comment||Comment"_s << u"Hello"_s << u"a[<!-- Hello -->]b\r\n"_s;
+        QTest::newRow("comment offers the last") << u"Comment"_s << u"x[]\r\n"_s << u"your comment|Hello|Comment"_s << u"Bye"_s << u"x<!-- Bye -->[]\r\n"_s;
+        QTest::newRow("ascii character") << u"ASCII Character"_s << u"a[]b\r\n"_s << u"the ASCII code for your character||ASCII Character!#"_s << u"169"_s << u"a&#169;[]b\r\n"_s;
+        QTest::newRow("caption on a blank line") << u"Table Caption"_s << u"[\r\n]"_s << u"your table caption||Table Caption"_s << u"Sales"_s << u"[<CAPTION>\r\n\tSales\r\n</CAPTION>\r\n]"_s;
+        QTest::newRow("page title replaces the old, cut at 64") << u"Page Title"_s << u"<HTML><TITLE>Old <B>one</B></TITLE>\r\n[]"_s << u"your page title|Old one|Page Title"_s << longTitle << u"<HTML><TITLE>"_s + longTitle.left(64) + u"</TITLE>[]\r\n"_s;
+        QTest::newRow("anchor reads its name back") << u"Anchor"_s << u"[<a name=\"top\">Top <B>of</B></a>\r\n]x"_s << u"anchor name|top|Anchor"_s << u"start"_s << u"<A NAME=\"start\">Top <B>of</B></A>\r\n[]x"_s;
+        QTest::newRow("e-mail link") << u"E-Mail Link"_s << u"[]\r\n"_s << u"the e-mail address||E-Mail Link!"_s << u"me@x.org"_s << u"<A HREF=\"mailto:me@x.org\">me@x.org</A>[]\r\n"_s;
+        QTest::newRow("script outline") << u"JavaScript Outline"_s << u"[]\r\n"_s << u"JavaScript name||JavaScript Outline"_s << u"Clock"_s << script + scriptEnd + u"[]\r\n"_s;
+        QTest::newRow("function outline") << u"JavaScript Function Outline"_s << u"[]\r\n"_s << u"function name||JavaScript Function Outline"_s << u"Clock"_s << script + u"function Clock()\r\n{\r\n\r\n}"_s + scriptEnd + u"[]\r\n"_s;
+        QTest::newRow("scrolling message") << u"Scrolling Message JavaScript"_s << u"[]\r\n"_s << u"your message||Scrolling Message"_s << u"Hi there"_s << u"var m = \"Hi there\"; var n = \"\";\r\n[]\r\n"_s;
+        QTest::newRow("meta author offers the user name") << u"Meta Author"_s << u"[]\r\n"_s << u"author name|Ann Smith|Meta Author!"_s << u"A. Smith"_s << u"<META NAME=\"Author\" CONTENT=\"A. Smith\">[]\r\n"_s;
+        QTest::newRow("meta keywords") << u"Meta Keywords"_s << u"[]\r\n"_s << u"document keywords (separated with commas)||Meta Keywords!"_s << u"a, b"_s << u"<META NAME=\"Keywords\" CONTENT=\"a, b\">[]\r\n"_s;
+    }
+    void promptedInserts()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, before);
+        QFETCH(QString, asked);
+        QFETCH(QString, answer);
+        QFETCH(QString, after);
+        m_editor->env.writeFile(u"app/SystemFiles/JScript/scrollmessage.js"_s, "var m = \"\"; var n = \"\";\n");
+        openMarked(before);
+        dialogs().answerPrompt(answer);
+        RunCommand(command);
+        QVERIFY(!InsertCancelled);
+        QCOMPARE(marked(), after);
+        QCOMPARE(dialogs().prompts().size(), 1);
+        const PromptRequest request = dialogs().prompts().first();
+        QCOMPARE(request.label + u'|' + request.text + u'|' + request.caption
+                     + (request.upperCaseChoice ? u""_s : u"!"_s) + (request.digitsOnly ? u"#"_s : u""_s),
+                 asked);
+        QVERIFY(request.helpTopic > 0);
+        QVERIFY(messages().isEmpty());
+    }
+
+    void cancelledPromptsInsertNothing()
+    {
+        for (const QString &command : {u"E-Mail Form"_s, u"Anchor"_s, u"Table Caption"_s, u"Comment"_s}) {
+            openMarked(u"a[ ]b\r\n"_s);
+            dialogs().cancelPrompt();
+            RunCommand(command);
+            QVERIFY(InsertCancelled);
+            QCOMPARE(marked(), u"a[ ]b\r\n"_s);
+        }
+        QCOMPARE(dialogs().prompts().size(), 4);
+        QVERIFY(Prefs().UserEmailAddress.isEmpty());
+    }
+
+    // A detail asked for once is kept, also by the next run of the program.
+    void userDetailsAreAskedOnce()
+    {
+        openMarked(u"[]\r\n"_s);
+        RunCommand(u"User Name"_s); // known already: no question
+        dialogs().answerPrompt(u"http://ann.example/"_s);
+        RunCommand(u"Home Page Link"_s);
+        RunCommand(u"Home Page Address"_s);
+        QCOMPARE(marked(), u"Ann Smith<A HREF=\"http://ann.example/\">Home Page</A>http://ann.example/[]\r\n"_s);
+        QCOMPARE(dialogs().prompts().size(), 1);
+        QCOMPARE(dialogs().prompts().first().caption, u"User Home Page Link"_s);
+
+        m_doc = nullptr;
+        m_editor->stop();
+        m_editor->start();
+        m_doc = m_editor->active();
+        QCOMPARE(Prefs().UserHomePage, u"http://ann.example/"_s);
+        RunCommand(u"Home Page Address"_s);
+        QVERIFY(box()->text().contains(u"http://ann.example/"_s));
+        QCOMPARE(dialogs().prompts().size(), 1);
+    }
+
+    // E-Mail Form asks only for a missing address and fills in the form's action.
+    void emailFormTakesTheStoredAddress()
+    {
+        m_editor->env.writeFile(u"app/SystemFiles/Forms/emailform.txt"_s, "<FORM ACTION=\"\" METHOD=\"POST\">\n");
+        openMarked(u"[]\r\n"_s);
+        dialogs().answerPrompt(u"me@x.org"_s);
+        RunCommand(u"E-Mail Form"_s);
+        RunCommand(u"User E-Mail Address"_s);
+        QCOMPARE(marked(), u"<FORM ACTION=\"mailto:me@x.org\" METHOD=\"POST\">\r\nme@x.org[]\r\n"_s);
+        QCOMPARE(dialogs().prompts().size(), 1);
     }
 
     // Ctrl+C in the text box runs Copy, which leaves the text untouched.
@@ -199,19 +295,6 @@ private Q_SLOTS:
         RunCommand(u"Insert File"_s);
         QVERIFY(InsertCancelled);
         QCOMPARE(marked(), u"[<P>]one\r\n<P>two\r\n\r\nb\r\n"_s);
-    }
-
-    // The context menu pops up with its edit entry set for the selection.
-    void contextMenuOffersTheEditorOfTheSelectedTag()
-    {
-        QMenu *menu = m_window->activeBar().menu(u"mnuPopUpEdit"_s);
-        openMarked(u"[http://www.example.com/]\r\n"_s);
-        ShowContextMenu();
-        QTRY_VERIFY(menu->isVisible());
-        const Tool *tool = m_window->tools().FindTool(u"mnuContextEdit"_s);
-        QVERIFY(tool->enabled);
-        QCOMPARE(tool->commandText + u'|' + tool->caption, u"Quick Link|&Quick Link"_s);
-        menu->close();
     }
 };
 

@@ -10,6 +10,8 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTest>
 #include <QUrl>
 
@@ -167,21 +169,22 @@ private Q_SLOTS:
                  QStringLiteral("Tavorin has finished searching the document. 1 relative file path was changed."));
     }
 
-    void rightClickOffersToEditTheSelectedTag()
+    // The Table button of the Web Page tool bar only names its menu: a click
+    // on its main part opens the Table menu, with no message.
+    void buttonsThatNameOnlyTheirMenuOpenIt()
     {
-        DocumentWindow *doc = m_window->activeDocument();
-        doc->DocText(QStringLiteral("<IMG SRC=\"a.gif\">"));
-        doc->textBox()->select(0, 17);
-        QTest::mousePress(doc->textBox()->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-        QMenu *menu = m_window->activeBar().menu(QStringLiteral("mnuPopUpEdit"));
-        QVERIFY(menu);
+        QToolBar *bar = m_window->activeBar().toolBar(QStringLiteral("tbarWebPage"));
+        QToolButton *table = nullptr;
+        for (QAction *action : m_window->activeBar().actionsOfBand(QStringLiteral("tbarWebPage"))) {
+            if (action->objectName() == QLatin1String("mnuFormatTable"))
+                table = qobject_cast<QToolButton *>(bar->widgetForAction(action));
+        }
+        QVERIFY(table && table->isVisible());
+        QTest::mouseClick(table, Qt::LeftButton, Qt::NoModifier, QPoint(4, table->height() / 2));
+        QMenu *menu = m_window->activeBar().menu(QStringLiteral("mnuTable"));
         QTRY_VERIFY(menu->isVisible());
-        const Tool *edit = m_window->tools().FindTool(QStringLiteral("mnuContextEdit"));
-        QCOMPARE(edit->caption, QStringLiteral("&Edit Selected Tags..."));
-        QCOMPARE(edit->commandText, QStringLiteral("Embedded Image"));
-        QVERIFY(edit->enabled);
-        menu->hide();
-        QCOMPARE(doc->textBox()->selLength(), 17);
+        menu->close();
+        QVERIFY(m_facades->dialogs.asked().isEmpty());
     }
 
     void exitClosesTheHelpWindowToo()

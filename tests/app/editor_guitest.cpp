@@ -16,15 +16,19 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <functional>
 #include <memory>
 
 using namespace tavorin;
 using namespace tavorin::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -47,6 +51,30 @@ quint32 colourAt(RichTextBox *box, int qtPosition)
     }
     return 0xFFFFFFFF;
 }
+
+// Passes every prompt on and runs a check as each file dialog opens.
+class WatchingDialogs final : public Dialogs {
+public:
+    WatchingDialogs(Dialogs &inner, std::function<void()> check)
+        : m_inner(inner)
+        , m_check(std::move(check))
+    {
+    }
+    MessageAnswer message(const MessageRequest &request) override { return m_inner.message(request); }
+    FileDialogResult fileDialog(const FileDialogRequest &request) override
+    {
+        m_check();
+        return m_inner.fileDialog(request);
+    }
+    std::optional<quint32> chooseColour(quint32 colour) override { return m_inner.chooseColour(colour); }
+    std::optional<FontChoice> chooseFont(const FontChoice &font) override { return m_inner.chooseFont(font); }
+    std::optional<PrintChoice> choosePrinter(const PrintChoice &print) override { return m_inner.choosePrinter(print); }
+    std::optional<QString> prompt(const PromptRequest &request) override { return m_inner.prompt(request); }
+
+private:
+    Dialogs &m_inner;
+    std::function<void()> m_check;
+};
 
 } // namespace
 
@@ -314,6 +342,7 @@ private Q_SLOTS:
         QTest::newRow("last line") << "a\r\nx\r\n" << 3 << 3 << "<B>x</B>\r\n" << "a\r\n<B>x</B>\r\n";
         QTest::newRow("tag at the very end") << "ab" << 2 << 0 << "<B>" << "ab<B>\r\n";
         QTest::newRow("replacing the last character") << "ab" << 1 << 1 << "<B>" << "a<B>\r\n";
+        QTest::newRow("one character left after the insert") << "ab" << 1 << 0 << "<B>" << "a<B>b";
         QTest::newRow("word in the middle") << "one two\r\nend" << 4 << 3 << "<I>two</I>" << "one <I>two</I>\r\nend";
         QTest::newRow("bare line feed") << "a-b\r\nc" << 1 << 1 << "x\ny" << "ax\r\nyb\r\nc";
         QTest::newRow("spaces only") << "a-b\r\nc" << 1 << 1 << "   " << "a   b\r\nc";
@@ -466,6 +495,26 @@ private Q_SLOTS:
         QVERIFY(!SaveAllDocuments());
         QCOMPARE(m_facades->dialogs.asked().size(), 1);
         QVERIFY(m_window->Documents()[1]->Dirty());
+    }
+
+    // Save All lets each "Saving file: " message go as that save ends, so
+    // the next document's save dialog does not stand under another name.
+    void saveAllReleasesEachSavingMessage()
+    {
+        start({m_env->writeFile(QStringLiteral("a.htm"), "a")});
+        QTest::keyClicks(active()->textBox(), QStringLiteral("x"));
+        QTest::keyClicks(m_window->NewDocument()->textBox(), QStringLiteral("y"));
+        const QTimer *statusOff = m_window->findChild<QTimer *>(QStringLiteral("tmrStatusOff"));
+        QStringList seen;
+        WatchingDialogs watching(m_facades->dialogs, [&] {
+            seen << m_window->statusBar()->currentMessage() << (statusOff->isActive() ? u"released"_s : u"held"_s);
+        });
+        installDialogs(&watching);
+        m_facades->dialogs.answerFiles({file(QStringLiteral("b.htm"))});
+        const bool saved = SaveAllDocuments();
+        installDialogs(&m_facades->dialogs);
+        QVERIFY(saved);
+        QCOMPARE(seen, (QStringList{u"Saving file: a.htm "_s, u"released"_s}));
     }
 
     void recentFilesReopenColoured()

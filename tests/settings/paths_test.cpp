@@ -18,8 +18,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("drive");
         QTest::addColumn<QString>("driveOf");
         QTest::newRow("drive letter") << u"C:\\web\\a.htm"_s << false << true << u"C:\\"_s;
-        QTest::newRow("leading blanks before UNC") << u"  \\\\server\\share\\a.htm"_s << true << false
-                                                   << u"\\\\s"_s;
+        QTest::newRow("leading blanks before UNC") << u"  \\\\server\\share\\a.htm"_s << true << false << u"\\\\s"_s;
         QTest::newRow("relative") << u"images\\a.gif"_s << false << false << u"ima"_s;
         QTest::newRow("linux") << u"/home/me/a.htm"_s << false << true << u"/"_s;
         QTest::newRow("tab is not a blank") << u"\t\\\\server"_s << false << false << u"\t\\\\"_s;
@@ -42,11 +41,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("extension");
         QTest::newRow("anchor") << u"C:\\web\\a.htm#top"_s << u"C:\\web\\"_s << u"a.htm"_s << u"htm"_s;
-        QTest::newRow("mixed separators") << u"C:\\web/docs\\b.html"_s << u"C:\\web/docs\\"_s << u"b.html"_s
-                                          << u"html"_s;
+        QTest::newRow("mixed separators") << u"C:\\web/docs\\b.html"_s << u"C:\\web/docs\\"_s << u"b.html"_s << u"html"_s;
         QTest::newRow("trailing blanks") << u"C:\\web\\a.htm  "_s << u"C:\\web\\"_s << u"a.htm"_s << u"htm"_s;
         QTest::newRow("no extension") << u"README"_s << QString() << u"README"_s << u"README"_s;
         QTest::newRow("folder") << u"/srv/web/"_s << u"/srv/web/"_s << QString() << u"/srv/web/"_s;
+        QTest::newRow("linux backslash is part of a name") << u"/srv/a\\b.htm"_s << u"/srv/"_s << u"a\\b.htm"_s << u"htm"_s;
+        QTest::newRow("relative backslash separates") << u"img\\a.gif"_s << u"img\\"_s << u"a.gif"_s << u"gif"_s;
     }
     void pathParts()
     {
@@ -65,18 +65,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("relative");
-        QTest::newRow("sibling folder") << u"C:\\web\\images\\pic.gif"_s << u"C:\\web\\docs\\page.htm"_s
-                                        << u"..\\images\\pic.gif"_s;
-        QTest::newRow("case-blind common part, target keeps case")
-            << u"C:\\Web\\Images\\p.gif"_s << u"c:\\web\\docs\\page.htm"_s << u"..\\Images\\p.gif"_s;
-        QTest::newRow("partial folder name does not count")
-            << u"C:\\web\\docs2\\b.gif"_s << u"C:\\web\\docs\\a.htm"_s << u"..\\docs2\\b.gif"_s;
+        QTest::newRow("sibling folder") << u"C:\\web\\images\\pic.gif"_s << u"C:\\web\\docs\\page.htm"_s << u"..\\images\\pic.gif"_s;
+        QTest::newRow("case-blind common part, target keeps case") << u"C:\\Web\\Images\\p.gif"_s << u"c:\\web\\docs\\page.htm"_s << u"..\\Images\\p.gif"_s;
+        QTest::newRow("partial folder name does not count") << u"C:\\web\\docs2\\b.gif"_s << u"C:\\web\\docs\\a.htm"_s << u"..\\docs2\\b.gif"_s;
         QTest::newRow("document folder") << u"C:\\web\\img\\a.gif"_s << u"C:\\web\\"_s << u"img\\a.gif"_s;
-        QTest::newRow("slash in windows document is not counted")
-            << u"C:\\web\\a.gif"_s << u"C:\\web\\docs/p.htm"_s << u"a.gif"_s;
-        QTest::newRow("linux compares case exactly")
-            << u"/srv/Web/a.gif"_s << u"/srv/web/p.htm"_s << u"../Web/a.gif"_s;
+        QTest::newRow("slash in windows document is not counted") << u"C:\\web\\a.gif"_s << u"C:\\web\\docs/p.htm"_s << u"a.gif"_s;
+        QTest::newRow("linux compares case exactly") << u"/srv/Web/a.gif"_s << u"/srv/web/p.htm"_s << u"../Web/a.gif"_s;
         QTest::newRow("linux three up") << u"/a.gif"_s << u"/x/y/z/"_s << u"../../../a.gif"_s;
+        QTest::newRow("linux backslash does not cut") << u"/x\\y"_s << u"/x\\z/p.htm"_s << u"../x\\y"_s;
     }
     void relativePath()
     {
@@ -92,14 +88,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shortened");
         const QString p46 = u"C:\\"_s + QString(37, u'a') + u"\\b.htm"_s;
         QTest::newRow("46 characters unchanged") << p46 << p46;
-        QTest::newRow("long folder chain")
-            << u"C:\\Documents and Settings\\someone\\My Documents\\Web\\index.htm"_s
-            << u"C:\\Documents and Settings\\someone\\...\\index.htm"_s;
-        QTest::newRow("long file name")
-            << u"C:\\web\\"_s + QString(30, u'n') + u"-"_s + QString(20, u'm') + u".htm"_s
-            << u"C:\\...\\"_s + QString(18, u'n') + u"..."_s + QString(15, u'm') + u".htm"_s;
-        QTest::newRow("no separator")
-            << QString(50, u'x') << u"x"_s + QString(19, u'x') + u"..."_s + QString(19, u'x');
+        QTest::newRow("long folder chain") << u"C:\\Documents and Settings\\someone\\My Documents\\Web\\index.htm"_s << u"C:\\Documents and Settings\\someone\\...\\index.htm"_s;
+        QTest::newRow("long file name") << u"C:\\web\\"_s + QString(30, u'n') + u"-"_s + QString(20, u'm') + u".htm"_s << u"C:\\...\\"_s + QString(18, u'n') + u"..."_s + QString(15, u'm') + u".htm"_s;
+        QTest::newRow("no separator") << QString(50, u'x') << u"x"_s + QString(19, u'x') + u"..."_s + QString(19, u'x');
+        QTest::newRow("linux backslash in the file name") << u"/home/someone/Documents/my website/pages/a\\b.htm"_s << u"/home/someone/Documents/my website/.../a\\b.htm"_s;
     }
     void shortenPath()
     {
@@ -109,16 +101,23 @@ private Q_SLOTS:
         QVERIFY(ShortenPath(path).size() <= 47);
     }
 
+    void linkSlashes()
+    {
+        QCOMPARE(ToLinkSlashes(u"images\\a.gif"_s), u"images/a.gif"_s);
+        QCOMPARE(ToLinkSlashes(u"C:\\web\\a.htm"_s), u"C:/web/a.htm"_s);
+        QCOMPARE(ToLinkSlashes(u"/srv/a\\b.gif"_s), u"/srv/a%5Cb.gif"_s);
+        QCOMPARE(ToLinkSlashes(u"../x\\y"_s, u"/x\\y"_s), u"../x%5Cy"_s);
+        QCOMPARE(ToLinkSlashes(u"x\\y"_s, u"C:\\x\\y"_s), u"x/y"_s);
+    }
+
     void splitFileList_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("paths");
         QTest::newRow("two paths") << u"C:\\a.htm C:\\b.htm"_s << QStringList{u"C:\\a.htm "_s, u"C:\\b.htm"_s};
-        QTest::newRow("quoted with blanks") << u"\"C:\\my web\\a.htm\" \"D:\\b.htm\""_s
-                                            << QStringList{u"C:\\my web\\a.htm "_s, u"D:\\b.htm"_s};
+        QTest::newRow("quoted with blanks") << u"\"C:\\my web\\a.htm\" \"D:\\b.htm\""_s << QStringList{u"C:\\my web\\a.htm "_s, u"D:\\b.htm"_s};
         QTest::newRow("one path") << u"  C:\\a b.htm  "_s << QStringList{u"C:\\a b.htm"_s};
-        QTest::newRow("linux blank inside a name")
-            << u"/home/me/My Page.htm /tmp/x.htm"_s << QStringList{u"/home/me/My Page.htm"_s, u"/tmp/x.htm"_s};
+        QTest::newRow("linux blank inside a name") << u"/home/me/My Page.htm /tmp/x.htm"_s << QStringList{u"/home/me/My Page.htm"_s, u"/tmp/x.htm"_s};
         QTest::newRow("linux colon in a name") << u"/notes:v2.htm"_s << QStringList{u"/notes:v2.htm"_s};
     }
     void splitFileList()
@@ -148,6 +147,8 @@ private Q_SLOTS:
         for (const QString &unchanged : {root + u"/web/nothing/logo.gif"_s, u"relative/a.htm"_s, u"Q:\\no\\such.htm"_s})
             QCOMPARE(TrueCasePath(unchanged), unchanged);
         QCOMPARE(ResolveCaseBlind(root, u"WEB\\IMAGES\\logo.gif"_s), root + u"/Web/Images/Logo.GIF"_s);
+        env.writeFile(u"Web/a\\b.gif"_s, "");
+        QCOMPARE(TrueCasePath(root + u"/web/A\\B.gif"_s), root + u"/Web/a\\b.gif"_s);
         QCOMPARE(ResolveCaseBlind(root, u"web/none/a.js"_s), root + u"/Web/none/a.js"_s);
         // An exact spelling wins over a case-blind match.
         env.writeFile(u"a.htm"_s, "");

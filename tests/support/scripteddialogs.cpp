@@ -28,6 +28,16 @@ QStringList ScriptedDialogs::messagePrompts() const
     return result;
 }
 
+QList<PromptRequest> ScriptedDialogs::prompts() const
+{
+    QList<PromptRequest> result;
+    for (const auto &asked : m_asked) {
+        if (asked.kind == AskedPrompt::Kind::Prompt)
+            result.append(asked.prompt);
+    }
+    return result;
+}
+
 QStringList ScriptedDialogs::problems() const
 {
     QStringList result = m_problems;
@@ -85,7 +95,7 @@ FileDialogResult ScriptedDialogs::fileDialog(const FileDialogRequest &request)
 
 std::optional<quint32> ScriptedDialogs::chooseColour(quint32)
 {
-    m_asked.append(AskedPrompt{AskedPrompt::Kind::Colour, {}, {}});
+    m_asked.append(AskedPrompt{AskedPrompt::Kind::Colour, {}, {}, {}});
     ColourAnswer answer;
     if (!takeAnswer(answer, QStringLiteral("colour dialog")))
         return std::nullopt;
@@ -94,7 +104,7 @@ std::optional<quint32> ScriptedDialogs::chooseColour(quint32)
 
 std::optional<FontChoice> ScriptedDialogs::chooseFont(const FontChoice &)
 {
-    m_asked.append(AskedPrompt{AskedPrompt::Kind::Font, {}, {}});
+    m_asked.append(AskedPrompt{AskedPrompt::Kind::Font, {}, {}, {}});
     FontAnswer answer;
     if (!takeAnswer(answer, QStringLiteral("font dialog")))
         return std::nullopt;
@@ -103,11 +113,23 @@ std::optional<FontChoice> ScriptedDialogs::chooseFont(const FontChoice &)
 
 std::optional<PrintChoice> ScriptedDialogs::choosePrinter(const PrintChoice &)
 {
-    m_asked.append(AskedPrompt{AskedPrompt::Kind::Print, {}, {}});
+    m_asked.append(AskedPrompt{AskedPrompt::Kind::Print, {}, {}, {}});
     PrintAnswer answer;
     if (!takeAnswer(answer, QStringLiteral("print dialog")))
         return std::nullopt;
     return answer.choice;
+}
+
+std::optional<QString> ScriptedDialogs::prompt(const PromptRequest &request)
+{
+    AskedPrompt asked;
+    asked.kind = AskedPrompt::Kind::Prompt;
+    asked.prompt = request;
+    m_asked.append(asked);
+    PromptAnswer answer;
+    if (!takeAnswer(answer, QStringLiteral("prompt \"%1\"").arg(request.label)))
+        return std::nullopt;
+    return answer.value;
 }
 
 bool ScriptedLauncher::startProgram(const QString &program, const QStringList &arguments)

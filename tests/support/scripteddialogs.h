@@ -18,10 +18,11 @@
 namespace tavorin::testing {
 
 struct AskedPrompt {
-    enum class Kind { Message, File, Colour, Font, Print };
+    enum class Kind { Message, File, Colour, Font, Print, Prompt };
     Kind kind = Kind::Message;
     MessageRequest message;
     FileDialogRequest file;
+    PromptRequest prompt;
 };
 
 class ScriptedDialogs final : public Dialogs {
@@ -33,12 +34,17 @@ public:
     void answerColour(std::optional<quint32> colour) { m_answers.push_back(ColourAnswer{colour}); }
     void answerFont(std::optional<FontChoice> font) { m_answers.push_back(FontAnswer{font}); }
     void answerPrinter(std::optional<PrintChoice> choice) { m_answers.push_back(PrintAnswer{choice}); }
+    // The value the one-field prompt returns, as its OK gives it.
+    void answerPrompt(const QString &value) { m_answers.push_back(PromptAnswer{value}); }
+    void cancelPrompt() { m_answers.push_back(PromptAnswer{std::nullopt}); }
 
     // Everything asked so far, in order.
     const QList<AskedPrompt> &asked() const { return m_asked; }
     QList<MessageRequest> messages() const;
     // The prompt texts of every message box, in order.
     QStringList messagePrompts() const;
+    // Every one-field prompt, in order.
+    QList<PromptRequest> prompts() const;
     // Unexpected prompts and unused answers; empty when the script matched.
     QStringList problems() const;
     void clear();
@@ -48,12 +54,14 @@ public:
     std::optional<quint32> chooseColour(quint32 initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
     std::optional<PrintChoice> choosePrinter(const PrintChoice &initial) override;
+    std::optional<QString> prompt(const PromptRequest &request) override;
 
 private:
     struct ColourAnswer { std::optional<quint32> colour; };
     struct FontAnswer { std::optional<FontChoice> font; };
     struct PrintAnswer { std::optional<PrintChoice> choice; };
-    using Answer = std::variant<MessageAnswer, FileDialogResult, ColourAnswer, FontAnswer, PrintAnswer>;
+    struct PromptAnswer { std::optional<QString> value; };
+    using Answer = std::variant<MessageAnswer, FileDialogResult, ColourAnswer, FontAnswer, PrintAnswer, PromptAnswer>;
 
     template<typename T>
     bool takeAnswer(T &out, const QString &what);
