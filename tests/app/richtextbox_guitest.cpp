@@ -1,4 +1,5 @@
 #include "app/colouring.h"
+#include "app/displayblocks.h"
 #include "app/displaycuts.h"
 #include "app/richtextbox.h"
 
@@ -8,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 using namespace tavorin;
 using namespace Qt::StringLiterals;
@@ -228,6 +230,12 @@ private Q_SLOTS:
         QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, inWord);
         QCOMPARE(box.selStart(), word);
         QCOMPARE(box.selText(), u"bbbbbbbbbb"_s);
+
+        // A copy for printing holds the line unbroken.
+        QTextDocument copy;
+        QTextCursor(&copy).insertFragment(QTextDocumentFragment(box.document()));
+        DisplayBlocks::joinDisplayBreaks(&copy);
+        QCOMPARE(copy.toPlainText(), text);
     }
 
     void wholeRtfShowsTextInItsColoursAndFontAndIsNoUndoStep()
