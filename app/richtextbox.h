@@ -30,7 +30,8 @@ public:
     void setText(const QString &plainText);
     // Replaces the whole content by the RTF's text and colours. Text that
     // does not start with "{\rtf" is taken as plain text. Not an undo step.
-    void setRtf(const QString &rtf);
+    // An RTF handed over (moved) is let go once read, before the box fills.
+    void setRtf(QString rtf);
 
     qsizetype selStart() const;
     qsizetype selLength() const;
