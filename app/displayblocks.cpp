@@ -99,7 +99,8 @@ DisplayBlocks::DisplayBlocks(QTextDocument *doc)
 
 bool DisplayBlocks::continuesLine(const QTextBlock &block)
 {
-    return block.blockFormat().hasProperty(ContinuesLine);
+    // The first block starts the text, whatever mark Qt gave it.
+    return block.blockFormat().hasProperty(ContinuesLine) && block.previous().isValid();
 }
 
 void DisplayBlocks::contentsChanged(int position, int removed, int added)
@@ -110,16 +111,17 @@ void DisplayBlocks::contentsChanged(int position, int removed, int added)
         return;
     }
     // Breaks in the removed stretch went with it; those behind it moved.
-    auto first = std::lower_bound(m_softBreaks.begin(), m_softBreaks.end(), position);
+    // The break just before the stretch is read again too: a removal from
+    // a block's start gives that block the mark of the block it joins.
+    auto first = std::lower_bound(m_softBreaks.begin(), m_softBreaks.end(), position - 1);
     const auto last = std::lower_bound(first, m_softBreaks.end(), position + removed);
     first = m_softBreaks.erase(first, last);
     for (auto it = first; it != m_softBreaks.end(); ++it)
         *it += added - removed;
-    // The added stretch holds the breaks before the blocks that start in it.
     std::vector<int> found;
-    for (QTextBlock block = m_doc->findBlock(position).next(); block.isValid() && block.position() <= position + added;
+    for (QTextBlock block = m_doc->findBlock(position); block.isValid() && block.position() <= position + added;
          block = block.next()) {
-        if (continuesLine(block))
+        if (block.position() >= position && continuesLine(block))
             found.push_back(block.position() - 1);
     }
     m_softBreaks.insert(first, found.begin(), found.end());

@@ -122,7 +122,8 @@ void RichTextBox::Private::replaceSelection(RichTextBox *box, const RtfContent &
     if (content.runs.isEmpty())
         inserter.put(0, content.text.size(), plainFormat);
     putRuns(inserter, content);
-    blocks.reflow(cursor, from, cursor.position());
+    QTextCursor reflowing(box->document());
+    blocks.reflow(reflowing, from, cursor.position());
     cursor.endEditBlock();
     box->setTextCursor(cursor);
 }
@@ -258,24 +259,13 @@ void RichTextBox::setSelColour(quint32 colour)
 
 void RichTextBox::keyPressEvent(QKeyEvent *event)
 {
+    if (editAtDisplayBreak(event))
+        return;
     const quint64 changes = d->blocks.changeCount();
-    // A key that may split or join display blocks makes one undo step with
-    // that: typing into a full block, removing at or over a display break.
-    const QTextCursor cursor = textCursor();
-    const bool grouped = !isReadOnly()
-        && (cursor.block().length() > DisplayBlockLength
-            || (d->blocks.mayContinue()
-                && (cursor.hasSelection() || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete)));
-    QTextCursor group(document());
-    if (grouped)
-        group.beginEditBlock();
-    if (!(d->blocks.mayContinue() && keyAtDisplayBreak(event)))
+    if (!(d->blocks.mayContinue() && stepOverDisplayBreak(event)))
         typeKey(event);
-    // Inside the edit block the change is not reported yet.
-    if (grouped || d->blocks.changeCount() != changes)
-        reflowAtCursor(grouped);
-    if (grouped)
-        group.endEditBlock();
+    if (d->blocks.changeCount() != changes)
+        reflowAtCursor();
 }
 
 void RichTextBox::typeKey(QKeyEvent *event)
@@ -305,68 +295,81 @@ void RichTextBox::typeKey(QKeyEvent *event)
         cursor.endEditBlock();
 }
 
-// A display break is no character: a caret step over it moves one
-// character, Backspace and Delete take the character beyond it, and Enter
-// in a block that continues a line starts a new line (Qt would give the new
-// block the continuing block's mark).
-bool RichTextBox::keyAtDisplayBreak(QKeyEvent *event)
+// Edits that may split or join display blocks are made here, through a
+// cursor and in one edit block with the splitting and joining, so that one
+// Undo takes both back: typing into a full block, typing over a selection,
+// Backspace and Delete where the text has display blocks (a display break
+// is no character: they take the character beyond it), and Enter in a
+// block that continues a line (Qt would give the new block its mark).
+// Qt's own key handling reads the layout and must not run inside the block.
+bool RichTextBox::editAtDisplayBreak(QKeyEvent *event)
 {
+    if (isReadOnly())
+        return false;
     QTextCursor cursor = textCursor();
-    const bool removes = event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
-    if (cursor.hasSelection() && !isReadOnly() && (removes || (!event->text().isEmpty() && event->text().front().isPrint()))) {
+    const bool split = d->blocks.mayContinue();
+    const auto modifiers = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier);
+    const QString typed = modifiers ? QString() : event->text();
+    const bool types = !typed.isEmpty() && (typed.front().isPrint() || typed.front() == u'\t')
+        && (cursor.block().length() > DisplayBlockLength || (split && cursor.hasSelection()));
+    const bool removes = split && !modifiers && (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete);
+    const bool breaksLine = !modifiers && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && DisplayBlocks::continuesLine(cursor.block());
+    if (!types && !removes && !breaksLine)
+        return false;
+
+    cursor.beginEditBlock();
+    if (cursor.hasSelection()) {
         d->blocks.removeSelectedText(cursor);
-        setTextCursor(cursor);
-        if (removes)
-            return true;
-    }
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right: {
-        if (cursor.hasSelection() && !(event->modifiers() & Qt::ShiftModifier))
-            return false;
-        const int before = cursor.position();
-        const qsizetype programBefore = d->blocks.toProgram(before);
-        QPlainTextEdit::keyPressEvent(event);
-        const int after = textCursor().position();
-        if (after != before && d->blocks.toProgram(after) == programBefore)
-            QPlainTextEdit::keyPressEvent(event);
-        return true;
-    }
-    case Qt::Key_Backspace:
-        if (cursor.hasSelection())
-            return false;
+    } else if (event->key() == Qt::Key_Backspace) {
         while (cursor.atBlockStart() && DisplayBlocks::continuesLine(cursor.block()))
             cursor.setPosition(cursor.position() - 1);
-        setTextCursor(cursor);
-        return false;
-    case Qt::Key_Delete:
-        if (cursor.hasSelection())
-            return false;
+        cursor.deletePreviousChar();
+    } else if (event->key() == Qt::Key_Delete) {
         while (cursor.atBlockEnd() && DisplayBlocks::continuesLine(cursor.block().next()))
             cursor.setPosition(cursor.position() + 1);
-        setTextCursor(cursor);
-        return false;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!DisplayBlocks::continuesLine(cursor.block()) || isReadOnly())
-            return false;
-        setSelText(QStringLiteral("\n"));
-        return true;
-    default:
-        return false;
+        cursor.deleteChar();
     }
+    const QTextCharFormat format = d->insertColour ? d->formatFor(*d->insertColour) : InsertionFormat(cursor.charFormat());
+    if (types)
+        cursor.insertText(typed, format);
+    if (breaksLine)
+        cursor.insertBlock(QTextBlockFormat(), format);
+    // A cursor of its own, so that the caret stays where the edit left it.
+    QTextCursor reflowing(document());
+    d->blocks.reflow(reflowing, cursor.position(), cursor.position());
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    return true;
 }
 
-void RichTextBox::reflowAtCursor(bool grouped)
+// A caret step over a display break moves one character: a step that
+// only crossed the break is taken once more.
+bool RichTextBox::stepOverDisplayBreak(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Left && event->key() != Qt::Key_Right)
+        return false;
+    const QTextCursor cursor = textCursor();
+    if (cursor.hasSelection() && !(event->modifiers() & Qt::ShiftModifier))
+        return false;
+    const int before = cursor.position();
+    const qsizetype programBefore = d->blocks.toProgram(before);
+    QPlainTextEdit::keyPressEvent(event);
+    const int after = textCursor().position();
+    if (after != before && d->blocks.toProgram(after) == programBefore)
+        QPlainTextEdit::keyPressEvent(event);
+    return true;
+}
+
+// Lets the display blocks follow an edit Qt's key handling made at the
+// caret, as an undo step of its own.
+void RichTextBox::reflowAtCursor()
 {
     const int position = textCursor().position();
     if (!d->blocks.needsReflow(position))
         return;
     QTextCursor cursor(document());
-    if (grouped)
-        cursor.beginEditBlock();
-    else
-        cursor.joinPreviousEditBlock();
+    cursor.joinPreviousEditBlock();
     d->blocks.reflow(cursor, position, position);
     cursor.endEditBlock();
 }

@@ -67,10 +67,9 @@ protected:
 
 private:
     void typeKey(QKeyEvent *event);
-    bool keyAtDisplayBreak(QKeyEvent *event);
-    // Lets the display blocks follow the edit just made at the caret, in the
-    // edit block the key opened or else joined to the last undo step.
-    void reflowAtCursor(bool grouped);
+    bool editAtDisplayBreak(QKeyEvent *event);
+    bool stepOverDisplayBreak(QKeyEvent *event);
+    void reflowAtCursor();
 
     struct Private;
     Private *d;

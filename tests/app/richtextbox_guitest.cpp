@@ -170,6 +170,7 @@ private Q_SLOTS:
         box.setSelRtf(Coloured(tag));
         const QString pasted = u"a"_s + tag + u"b\r\ncd"_s;
         QCOMPARE(box.text(), pasted);
+        QCOMPARE(box.selStart(), 1 + tag.size());
         QCOMPARE(box.document()->blockCount(), 3);
         const QTextBlock second = box.document()->firstBlock().next();
         QCOMPARE(ColourAt(box, second.position() - 2), TagColour);
@@ -208,6 +209,72 @@ private Q_SLOTS:
         QCOMPARE(box.textLength(), DisplayBlockLength + 1);
         QTest::keyClick(&box, Qt::Key_Backspace);
         QCOMPARE(box.document()->blockCount(), 1);
+    }
+
+    // Random edits of long and short lines: the text is always what the
+    // edits make of it, no display block outgrows its length, and undoing
+    // an insert gives the text before it back.
+    void randomEditsKeepTheTextAndTheBlocks()
+    {
+        QRandomGenerator random(29);
+        const QString pieces[] = {u"<td class=\"x\">"_s, u"word "_s, u"</td>"_s, u"\r\n"_s, u"\u2029"_s, u"y"_s};
+        const auto randomText = [&](int count) {
+            QString text;
+            for (int i = 0; i < count; ++i)
+                text += pieces[random.bounded(i % 50 == 49 ? 6 : 3)];
+            return text;
+        };
+        QString model = randomText(4000);
+        RichTextBox box;
+        box.setText(model);
+        QStringList undoable; // the text before each insert that may be undone
+        qsizetype displayBreaks = 0;
+        for (int step = 0; step < 300; ++step) {
+            if (random.bounded(2)) { // at the start or the end of a block: at a display break, often
+                const QTextBlock block = box.document()->findBlockByNumber(random.bounded(box.document()->blockCount()));
+                QTextCursor caret(block);
+                if (random.bounded(2))
+                    caret.movePosition(QTextCursor::EndOfBlock);
+                box.setTextCursor(caret);
+            } else {
+                box.setSelStart(random.bounded(int(model.size()) + 1));
+            }
+            const qsizetype at = box.selStart();
+            const int action = random.bounded(6);
+            if (action == 0) { // an insert, short or long, over a selection
+                box.setSelLength(random.bounded(3) == 0 ? random.bounded(6000) : random.bounded(5));
+                const QString piece = randomText(random.bounded(2) ? 3 : 1500);
+                undoable << model;
+                model.replace(box.selStart(), box.selLength(), piece);
+                box.setSelText(piece);
+                continue;
+            }
+            if (action == 1 && !undoable.isEmpty()) {
+                box.undo();
+                model = undoable.takeLast();
+            } else if (action == 2 && at > 0) {
+                QTest::keyClick(&box, Qt::Key_Backspace);
+                const qsizetype width = model.mid(at - 2, 2) == u"\r\n"_s ? 2 : 1;
+                model.remove(at - width, width);
+            } else if (action == 3 && at < model.size()) {
+                QTest::keyClick(&box, Qt::Key_Delete);
+                model.remove(at, model.mid(at, 2) == u"\r\n"_s ? 2 : 1);
+            } else if (action == 4) {
+                QTest::keyClick(&box, Qt::Key_Return);
+                model.insert(at, u"\r\n"_s);
+            } else if (action == 5) {
+                QTest::keyClick(&box, Qt::Key_Q);
+                model.insert(at, u'q');
+            }
+            undoable.clear(); // typing joins undo steps of its own
+            QCOMPARE(box.text(), model);
+            QCOMPARE(box.textLength(), model.size());
+            for (QTextBlock block = box.document()->firstBlock(); block.isValid(); block = block.next())
+                QVERIFY2(block.length() - 1 <= DisplayBlockLength, qPrintable(QString::number(step)));
+            displayBreaks = std::max(displayBreaks, box.document()->blockCount() - 1 - model.count(u"\r\n"_s));
+        }
+        QCOMPARE(box.text(), model);
+        QVERIFY(displayBreaks > 3);
     }
 
     // A word and a find result that run over a display break are one word.
