@@ -69,13 +69,18 @@ std::vector<std::pair<int, QChar>> StandInsBetween(const QTextDocument *doc, int
     return found;
 }
 
-// Removes the block separator at a Qt position: the block after it joins
-// the one before, which keeps its own format.
-void RemoveSeparator(QTextCursor &cursor, int qtPosition)
+// Removes the block separator at the end of a block: the block after it
+// joins it. The joined block keeps the first one's format (Qt gives it the
+// second's when the first is empty).
+void RemoveSeparatorAfter(QTextCursor &cursor, const QTextBlock &block)
 {
-    cursor.setPosition(qtPosition);
-    cursor.setPosition(qtPosition + 1, QTextCursor::KeepAnchor);
+    const QTextBlockFormat format = block.blockFormat();
+    const int separator = block.position() + block.length() - 1;
+    cursor.setPosition(separator);
+    cursor.setPosition(separator + 1, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
+    if (cursor.blockFormat() != format)
+        cursor.setBlockFormat(format);
 }
 
 } // namespace
@@ -341,13 +346,13 @@ void DisplayBlocks::joinAround(QTextCursor &cursor, QTextBlock block)
         return;
     while (continuesLine(block) && ContentLength(block.previous()) + ContentLength(block) <= DisplayBlockLength) {
         const QTextBlock previous = block.previous();
-        RemoveSeparator(cursor, block.position() - 1);
+        RemoveSeparatorAfter(cursor, previous);
         block = previous;
     }
     for (QTextBlock next = block.next(); next.isValid() && continuesLine(next)
                                          && ContentLength(block) + ContentLength(next) <= DisplayBlockLength;
          next = block.next())
-        RemoveSeparator(cursor, next.position() - 1);
+        RemoveSeparatorAfter(cursor, block);
 }
 
 void DisplayBlocks::joinDisplayBreaks(QTextDocument *copy)
@@ -355,8 +360,8 @@ void DisplayBlocks::joinDisplayBreaks(QTextDocument *copy)
     QTextCursor cursor(copy);
     for (QTextBlock block = copy->lastBlock(); block.isValid();) {
         const QTextBlock previous = block.previous();
-        if (continuesLine(block) && previous.isValid())
-            RemoveSeparator(cursor, block.position() - 1);
+        if (continuesLine(block))
+            RemoveSeparatorAfter(cursor, previous);
         block = previous;
     }
 }

@@ -4,6 +4,7 @@
 #include "app/displaycuts.h"
 #include "app/rtfreader.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -312,16 +313,23 @@ bool RichTextBox::editAtDisplayBreak(QKeyEvent *event)
     const QString typed = modifiers ? QString() : event->text();
     const bool types = !typed.isEmpty() && (typed.front().isPrint() || typed.front() == u'\t')
         && (cursor.block().length() > DisplayBlockLength || (split && cursor.hasSelection()));
-    const bool removes = split && !modifiers && (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete);
+    const bool backspace = event->key() == Qt::Key_Backspace;
+    const bool wordWise = modifiers == Qt::ControlModifier; // Ctrl+Backspace, Ctrl+Delete
+    const bool cuts = split && cursor.hasSelection() && event->matches(QKeySequence::Cut);
+    const bool removes = split && (backspace || event->key() == Qt::Key_Delete) && (!modifiers || wordWise);
     const bool breaksLine = !modifiers && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         && DisplayBlocks::continuesLine(cursor.block());
-    if (!types && !removes && !breaksLine)
+    if (!types && !removes && !cuts && !breaksLine)
         return false;
 
+    if (cuts)
+        QGuiApplication::clipboard()->setText(selText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     cursor.beginEditBlock();
+    if (!cursor.hasSelection() && removes && wordWise)
+        cursor.movePosition(backspace ? QTextCursor::PreviousWord : QTextCursor::NextWord, QTextCursor::KeepAnchor);
     if (cursor.hasSelection()) {
         d->blocks.removeSelectedText(cursor);
-    } else if (event->key() == Qt::Key_Backspace) {
+    } else if (backspace) {
         while (cursor.atBlockStart() && DisplayBlocks::continuesLine(cursor.block()))
             cursor.setPosition(cursor.position() - 1);
         cursor.deletePreviousChar();

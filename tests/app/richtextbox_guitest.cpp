@@ -200,6 +200,12 @@ private Q_SLOTS:
         QCOMPARE(box.text(), u"ab\r\nz"_s + QString(DisplayBlockLength - 2, u'y'));
         box.undo();
         QCOMPARE(box.text(), twoBlocks);
+        // So does emptying the line's first display block, which then joins the next.
+        box.select(4, DisplayBlockLength);
+        box.setSelText({});
+        QCOMPARE(box.text(), u"ab\r\n"_s + QString(DisplayBlockLength, u'y'));
+        QCOMPARE(box.document()->blockCount(), 2);
+        box.undo();
 
         // A line as long as a block gets a display break with the next typed character.
         box.setText(QString(DisplayBlockLength, u'w'));
