@@ -1,6 +1,7 @@
 // The quick table and advanced table dialogs opened by their commands on a
 // real selection: a cell edited in place and left selected, the background
-// each element keeps, Cancel, and the quick table's corrected counts.
+// each element keeps, a refused background, Cancel, and the quick table's
+// corrected counts.
 
 #include "app/commandrunner.h"
 #include "app/toolmodel.h"
@@ -54,8 +55,8 @@ private Q_SLOTS:
         QCOMPARE(box()->selText(), u"<TD WIDTH=\"60%\">text</TD>\r\n"_s);
     }
 
-    // Every element keeps its own background; the caption has none. Cancel
-    // leaves the text as it was.
+    // Every element keeps its own background; the caption has none. A
+    // refused background keeps the dialog open; Cancel leaves the text as it was.
     void backgroundKeptPerElementThenCancel()
     {
         const QString table = u"<TABLE BACKGROUND=\"http://server/bg.gif\">\r\n</TABLE>"_s;
@@ -76,10 +77,16 @@ private Q_SLOTS:
             QCOMPARE(TextOf(dialog, u"lcImageLocation"_s), u"server/bg.gif"_s);
             Click(dialog, u"optTableElement_1"_s);
             QCOMPARE(TextOf(dialog, u"lcImageLocation"_s), u"row.gif"_s);
+            Click(dialog, u"optURL"_s);
+            SetText(dialog, u"lcImageLocation"_s, u"file:///nowhere/bg.gif"_s);
+            Click(dialog, u"cmdOk"_s);
+            QVERIFY(dialog->isVisible());
             Click(dialog, u"cmdCancel"_s);
         });
+        m_editor->facades.dialogs.answerMessage(MessageAnswer::Ok);
         RunCommand(u"Advanced Table"_s);
         QVERIFY(InsertCancelled);
+        QCOMPARE(m_editor->facades.dialogs.messages().size(), 1);
         QCOMPARE(box()->text(), table);
     }
 
@@ -96,7 +103,8 @@ private Q_SLOTS:
         });
         RunCommand(u"Quick Table"_s);
         QCOMPARE(rowsShown, u"1"_s);
-        const QString table = u"<TABLE>\r\n\r\n<TR>\r\n<TD>\r\nHi\r\n</TD>\r\n<TD>\r\n</TD>\r\n</TR>\r\n\r\n</TABLE>"_s;
+        const QString table = u"<TABLE>\r\n\r\n\t<TR>\r\n\t\t<TD>\r\n\t\t\tHi\r\n\t\t</TD>\r\n\t\t<TD>\r\n\t\t</TD>\r\n"
+                              "\t</TR>\r\n\r\n</TABLE>"_s;
         QCOMPARE(box()->text(), u"a"_s + table + u"b"_s);
         QCOMPARE(box()->selText(), table);
     }
