@@ -25,6 +25,7 @@ FrmQuickTable::FrmQuickTable(const QString &selectedText, QWidget *parent)
     m_rows->setText(u"3"_s);
     m_columns->setText(u"3"_s);
     m_caption = NamedTextBox(u"txtCaption"_s, 255, frame);
+    m_caption->setMinimumWidth(m_caption->fontMetrics().averageCharWidth() * 32);
     m_comments = NamedCheckBox(u"chkComments"_s, u"&Include Comments"_s, frame);
 
     auto *grid = new QGridLayout(frame);
