@@ -13,7 +13,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 # wizards generate.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           fonts-liberation2 fonts-dejavu-core xdg-utils libqt6svg6 breeze-icon-theme
-          qt6-image-formats-plugins desktop-file-utils appstream tidy)
+          qt6-image-formats-plugins desktop-file-utils appstream poppler-utils tidy)
 [ "${1:-}" = bench ] && packages+=(python3.11-doc)
 # CPack's Debian packages take their dependencies from dpkg-shlibdeps.
 [ "${1:-}" = package ] && packages+=(dpkg-dev file)

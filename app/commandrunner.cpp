@@ -9,6 +9,11 @@
 #include "app/rtfreader.h"
 #include "app/statusmessages.h"
 #include "app/textrules.h"
+#include "dialogs/frmbodysetup.h"
+#include "dialogs/frmhorizrule.h"
+#include "dialogs/frmimage.h"
+#include "dialogs/frmlink.h"
+#include "dialogs/frmsearcheng.h"
 #include "html/guards.h"
 #include "html/insertstate.h"
 #include "settings/filedialogs.h"
@@ -16,6 +21,8 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+
+#include <functional>
 
 namespace tavorin {
 
@@ -57,6 +64,25 @@ void insertFile(DocumentWindow *doc, const QString &lineBreak)
         return;
     }
     InsertText(DocumentTextOf(contents) + lineBreak, false);
+}
+
+// Runs the tag dialog named form on the text it edits: its result, nothing
+// when it was cancelled.
+std::optional<QString> runTagDialog(const QString &form, const QString &text)
+{
+    using Runner = std::function<std::optional<QString>(const QString &)>;
+    static const QList<std::pair<QString, Runner>> runners{
+        {QStringLiteral("frmLink"), [](const QString &t) { return FrmLink::Form_Run(t); }},
+        {QStringLiteral("frmImage"), [](const QString &t) { return FrmImage::Form_Run(t); }},
+        {QStringLiteral("frmBodySetup"), [](const QString &t) { return FrmBodySetup::Form_Run(t); }},
+        {QStringLiteral("frmHorizRule"), [](const QString &t) { return FrmHorizRule::Form_Run(t); }},
+        {QStringLiteral("frmSearchEng"), [](const QString &) { return FrmSearchEng::Form_Run(); }},
+    };
+    for (const auto &[name, run] : runners) {
+        if (name == form)
+            return run(text);
+    }
+    return std::nullopt;
 }
 
 void undo(MainWindow *main, RichTextBox *box)
@@ -131,6 +157,14 @@ void RunCommand(const QString &commandText, const QString &argument)
         break;
     case CommandAction::InsertFile:
         insertFile(doc, outcome.lineBreak);
+        break;
+    case CommandAction::Dialog:
+        // An empty result (no search engine chosen) must not wipe out the selection.
+        if (const std::optional<QString> result = runTagDialog(outcome.dialog, outcome.text);
+            result && !result->isEmpty() && !InsertCancelled)
+            InsertText(*result + outcome.lineBreak, outcome.selectInserted);
+        else
+            InsertCancelled = true;
         break;
     case CommandAction::Refused:
         // The existing tag is selected first, so it is in view while the message shows.

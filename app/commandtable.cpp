@@ -2,6 +2,7 @@
 
 #include "app/textrules.h"
 #include "html/entities.h"
+#include "html/findreplace.h"
 #include "html/formattags.h"
 #include "html/linktags.h"
 #include "html/metatags.h"
@@ -110,6 +111,7 @@ const std::array CommandRows{
     CommandRow{u"List Item", Selects::Always, [](const QString &s, const QString &) { return ListItemTag(s); }},
     CommandRow{u"List", Selects::Always, [](const QString &s, const QString &) { return ListItemTag(s); }},
     CommandRow{u"Tavorin Link", Selects::Always, [](const QString &, const QString &) { return HomePageLink(); }},
+    CommandRow{u"Replace", Selects::Always, [](const QString &, const QString &) { return FindState().replacementText; }},
 };
 
 // Tags a page holds once; the guard refuses a second one.
@@ -139,6 +141,15 @@ const CommandRow *findRow(const QString &command)
     for (const CommandRow &row : CommandRows) {
         if (is(command, row.name))
             return &row;
+    }
+    return nullptr;
+}
+
+const DialogCommand *findDialog(const QString &command)
+{
+    for (const DialogCommand &dialog : DialogCommands()) {
+        if (is(command, dialog.command))
+            return &dialog;
     }
     return nullptr;
 }
@@ -211,24 +222,28 @@ std::optional<CommandOutcome> editingCommand(const CommandRequest &request)
 
 } // namespace
 
+const QList<DialogCommand> &DialogCommands()
+{
+    static const QList<DialogCommand> commands{
+        {u"Link"_s, u"frmLink"_s},
+        {u"Embedded Image"_s, u"frmImage"_s},
+        {u"Page Colours & Background"_s, u"frmBodySetup"_s},
+        {u"Horizontal Rule"_s, u"frmHorizRule"_s},
+        {u"Search Engine Links"_s, u"frmSearchEng"_s},
+    };
+    return commands;
+}
+
 const QList<AwaitedCommand> &CommandsAwaitingInput()
 {
     static const QList<AwaitedCommand> awaited{
         // Tag dialogs.
-        {u"Horizontal Rule"_s, u"frmHorizRule"_s},
-        {u"Search Engine Links"_s, u"frmSearchEng"_s},
         {u"Timer Auto-Load"_s, u"frmAutoLoad"_s},
         {u"Meta Refresh"_s, u"frmAutoLoad"_s},
         {u"Page Sound"_s, u"frmSound"_s},
-        {u"Page Colours & Background"_s, u"frmBodySetup"_s},
-        {u"Page Text Size"_s, u"frmDefTextSize"_s},
-        {u"Embedded Image"_s, u"frmImage"_s},
-        {u"Link"_s, u"frmLink"_s},
         {u"Advanced Table"_s, u"frmTable"_s},
         {u"Quick Table"_s, u"frmQuickTable"_s},
         {u"Advanced Frames"_s, u"frmFrames"_s},
-        // The replacement text of find and replace.
-        {u"Replace"_s, u"frmFind"_s},
     };
     return awaited;
 }
@@ -269,6 +284,7 @@ bool IsCommandText(const QString &command)
     return std::any_of(std::begin(editing), std::end(editing), named)
            || std::any_of(CommandsAwaitingInput().begin(), CommandsAwaitingInput().end(),
                           [&named](const AwaitedCommand &awaited) { return named(awaited.command); })
+           || findDialog(command)
            || IsFormatCommand(command) || IsPromptedInsert(command)
            || std::any_of(SingleTagRows.begin(), SingleTagRows.end(),
                           [&named](const SingleTagRow &row) { return named(row.name); })
@@ -296,6 +312,14 @@ CommandOutcome DecideCommand(const CommandRequest &request)
         const GuardDecision frames = FrameDocGuard(request.documentText);
         if (frames.refused)
             return refused(frames);
+    }
+    if (const DialogCommand *dialog = findDialog(command)) {
+        CommandOutcome outcome = doing(CommandAction::Dialog);
+        outcome.dialog = dialog->dialog;
+        outcome.text = sel;
+        outcome.lineBreak = split.lineBreak;
+        outcome.selectInserted = dialog->selectInserted;
+        return outcome;
     }
     if (const AwaitedCommand *awaited = findAwaited(command))
         return unknown(awaited->waitsFor);

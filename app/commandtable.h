@@ -20,6 +20,7 @@ enum class CommandAction {
     Copy,       // copy the selection to the clipboard; the text stays
     Cut,        // copy the selection to the clipboard, then remove it
     InsertFile, // ask for a file and insert its contents, then lineBreak
+    Dialog,     // run the tag dialog named dialog on text; insert its result, then lineBreak
     Refused,    // a guard refused: select guard.existingTag, show its messages
     Nothing,    // nothing to do: nothing to copy or paste, a snippet that could not be read
     Unknown,    // the unknown-command report; waitsFor names what a known command still lacks
@@ -37,7 +38,8 @@ struct CommandOutcome {
     CommandAction action = CommandAction::Unknown;
     QString text;                // Insert: the finished text, with the selection's line break put back
     bool selectInserted = false; // Insert: the inserted text stays selected
-    QString lineBreak;           // InsertFile: the line break taken off the selection, to follow the contents
+    QString lineBreak;           // InsertFile, Dialog: the line break taken off the selection, to follow the result
+    QString dialog;              // Dialog: the form that builds the text ("frmLink"); text is what it edits
     GuardDecision guard;         // Refused: what the guard found and says
     QString waitsFor;            // Unknown: the dialog or prompt the command needs, "" for no such command
 };
@@ -47,6 +49,15 @@ struct CommandOutcome {
 // read one is reported, the prompted inserts ask through dialogs().prompt);
 // the document itself is never touched.
 CommandOutcome DecideCommand(const CommandRequest &request);
+
+// A command whose text is built by a tag dialog: the form, and whether the
+// inserted result stays selected.
+struct DialogCommand {
+    QString command;
+    QString dialog;
+    bool selectInserted = false;
+};
+const QList<DialogCommand> &DialogCommands();
 
 // A command that the program knows but cannot carry out yet because the
 // dialog it needs is not part of the program yet. It reports itself as an

@@ -4,16 +4,25 @@
 #include "app/aboutdialog.h"
 #include "app/activebar.h"
 #include "app/appstate.h"
+#include "app/browserlaunch.h"
+#include "app/browserpreview.h"
 #include "app/commandrunner.h"
 #include "app/commandtable.h"
 #include "app/documentwindow.h"
 #include "app/fileoperations.h"
 #include "app/helpwindow.h"
 #include "app/mainwindow.h"
+#include "app/printing.h"
 #include "app/richtextbox.h"
 #include "app/statusmessages.h"
 #include "app/textrules.h"
 #include "app/toolmodel.h"
+#include "app/inserttext.h"
+#include "dialogs/frmdeftextsize.h"
+#include "dialogs/frmfind.h"
+#include "dialogs/frmpreferences.h"
+#include "dialogs/frmtextformat.h"
+#include "html/findreplace.h"
 #include "html/structurecheck.h"
 #include "settings/lowercasepaths.h"
 #include "settings/preferences.h"
@@ -35,6 +44,17 @@ bool IsFamilyMember(const QString &name, QLatin1StringView family)
     return name.size() == family.size() + 1 && name.startsWith(family) && name.back().isDigit();
 }
 
+// Commands that leave the focus where they put it: the browser after a view
+// command, the find window when it opens.
+bool KeepsItsFocus(const QString &commandText)
+{
+    const auto is = [&commandText](const char *text) {
+        return commandText.compare(QLatin1String(text), Qt::CaseInsensitive) == 0;
+    };
+    return is("View In Browser") || is("View In Default Browser") || is("Find...") || is("Replace...")
+           || (is("Find Next") && FindState().findText.isEmpty());
+}
+
 } // namespace
 
 void MainWindow::OnToolClick(const QString &toolKey)
@@ -45,14 +65,16 @@ void MainWindow::OnToolClick(const QString &toolKey)
         return;
     const QString name = tool->name;
     const QString commandText = tool->commandText;
+    const bool keepsFocus = KeepsItsFocus(commandText);
 
     if (IsFamilyMember(name, QLatin1StringView("mnuFileRecent"))) {
         OpenFile(tool->tag.isEmpty() ? commandText : tool->tag);
-    } else if (IsFamilyMember(name, QLatin1StringView("mnuBrowser"))
-               || IsFamilyMember(name, QLatin1StringView("mnuRefGuideSystem"))
+    } else if (IsFamilyMember(name, QLatin1StringView("mnuBrowser"))) {
+        ViewInBrowser(activeDocument(), name.back().digitValue(), Prefs().SaveBeforeView);
+    } else if (IsFamilyMember(name, QLatin1StringView("mnuRefGuideSystem"))
                || IsFamilyMember(name, QLatin1StringView("mnuRefGuideUser"))) {
-        // Browser preview and reference guides come with their own commands.
-        RunCommand(commandText);
+        // The guide's location is kept as the tool's description.
+        OpenReferenceGuide(tool->description);
     } else if (name == QLatin1String("mnuColourItem")) {
         RunCommand(QStringLiteral("Colour"), commandText);
     } else if (name == QLatin1String("WindowListItem")) {
@@ -63,7 +85,7 @@ void MainWindow::OnToolClick(const QString &toolKey)
         runByCommandText(*tool);
     }
 
-    if (DocumentWindow *doc = activeDocument())
+    if (DocumentWindow *doc = activeDocument(); doc && !keepsFocus)
         doc->textBox()->setFocus();
     ReleaseStatusMessage();
 }
@@ -80,6 +102,23 @@ void MainWindow::runByCommandText(const Tool &tool)
     if (is("Refresh Display")) {
         Hourglass busy;
         RefreshDocument(doc);
+    } else if (is("Define/Modify Reference Settings")) {
+        prefs.LastPrefOption = 4; // the Reference tab
+        FrmPreferences::Form_Run(this);
+    } else if (is("Define/Modify Browser Settings")) {
+        prefs.LastPrefOption = 5; // the Browsers tab
+        FrmPreferences::Form_Run(this);
+    } else if (is("Preferences")) {
+        FrmPreferences::Form_Run(this);
+    } else if (is("Text Appearance")) {
+        FrmTextFormat::Toggle(this);
+    } else if (is("Page Text Size")) {
+        if (doc) {
+            // Like every insert, the selection's own line break stays after the tag.
+            const QString lineBreak = SplitTrailingLineBreak(doc->textBox()->selText()).lineBreak;
+            if (const std::optional<QString> tag = FrmDefTextSize::Form_Run(this))
+                InsertText(*tag + lineBreak, false);
+        }
     } else if (is("Save All")) {
         SaveAllDocuments();
     } else if (is("Close All")) {
@@ -148,13 +187,22 @@ void MainWindow::runByCommandText(const Tool &tool)
         SaveDocument(doc, false);
     } else if (is("Save As...")) {
         SaveDocument(doc, true);
+    } else if (is("Find...")) {
+        FindWindow::Find(*this);
+    } else if (is("Find Next")) {
+        FindWindow::FindNext(*this);
+    } else if (is("Replace...")) {
+        FindWindow::Replace(*this);
+    } else if (is("Print")) {
+        PrintActiveDocument(*this);
+    } else if (is("View In Default Browser") || is("View In Browser")) {
+        ViewInBrowser(doc, prefs.ActiveBrowser, prefs.SaveBeforeView);
     } else if (!tool.subBand.isEmpty() && !IsCommandText(commandText)) {
         // A tool-bar button that only names its menu ("Table") opens it.
         m_bar->showSubBandOf(tool.key);
     } else {
-        // Preferences, the wizards, Find and Replace, printing, browser
-        // preview, the About box and the text-format window are commands of
-        // their own; until they exist the command runner reports them.
+        // The wizards are commands of their own; until they exist the
+        // command runner reports them.
         RunCommand(commandText);
     }
 }

@@ -115,7 +115,10 @@ void DocumentWindow::replaceSelection(const QString &given, bool endOfDocumentRu
     const QString crlf = QString::fromLatin1(CrLf);
     QString piece = text;
     const qsizetype selectionEnd = m_text->selStart() + m_text->selLength();
-    if (endOfDocumentRule && selectionEnd >= m_text->textLength() - 1 && !piece.endsWith(crlf))
+    // An insert that reaches the end of the document ends its own line. Only
+    // there: one character left after the selection is a character of the
+    // text, and breaking the line before it would change the document.
+    if (endOfDocumentRule && selectionEnd >= m_text->textLength() && !piece.endsWith(crlf))
         piece += crlf + crlf;
     if (IsBlank(piece) || piece == crlf + crlf) {
         m_text->setSelText(piece);

@@ -57,6 +57,11 @@ struct FontChoice {
     bool underline = false;
     bool strikeOut = false;
     quint32 colour = 0;
+    // What the dialog offers (asked for, not answered): only the screen
+    // fonts, and sizes from minSize to maxSize (0: no limit).
+    bool screenFontsOnly = false;
+    int minSize = 0;
+    int maxSize = 0;
 };
 
 struct PrintChoice {
@@ -68,6 +73,8 @@ struct PrintChoice {
     int copies = 1;
     QString printerName;
     QString outputFile; // non-empty: print to this PDF file
+    int paperSize = -1;  // QPageSize::PageSizeId chosen; -1: the printer's own
+    bool landscape = false;
 };
 
 // The one-field prompt: a caption, "Please enter " + label + ":" above one

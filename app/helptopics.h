@@ -52,6 +52,7 @@ inline constexpr int TextAppearance = 440;
 inline constexpr int Options = 500;
 inline constexpr int Preferences = 510;
 inline constexpr int LocationDialog = 520;
+inline constexpr int FontCollection = 530;
 
 inline constexpr int WindowCommands = 600;
 

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace tavorin {
 
 namespace {
@@ -133,13 +135,20 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice &initial)
     font.setItalic(initial.italic);
     font.setUnderline(initial.underline);
     font.setStrikeOut(initial.strikeOut);
+    // Scalable fonts are the ones every screen shows in every size.
+    const QFontDialog::FontDialogOptions options = initial.screenFontsOnly ? QFontDialog::ScalableFonts
+                                                                           : QFontDialog::FontDialogOptions();
     bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, font, QApplication::activeWindow());
+    const QFont chosen = QFontDialog::getFont(&accepted, font, QApplication::activeWindow(), QString(), options);
     if (!accepted)
         return std::nullopt;
     FontChoice result = initial;
     result.name = chosen.family();
     result.pointSize = chosen.pointSize();
+    if (initial.minSize > 0)
+        result.pointSize = std::max(result.pointSize, initial.minSize);
+    if (initial.maxSize > 0)
+        result.pointSize = std::min(result.pointSize, initial.maxSize);
     result.bold = chosen.bold();
     result.italic = chosen.italic();
     result.underline = chosen.underline();
@@ -156,6 +165,10 @@ std::optional<PrintChoice> QtDialogs::choosePrinter(const PrintChoice &initial)
 {
     QPrinter printer;
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    // No page range. On Linux the print-to-file option is what lists "Print
+    // to File (PDF)" among the printers, the only one a machine without a
+    // printer has, so it stays.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, initial.selectionAvailable);
     if (initial.range == PrintChoice::Range::Selection && initial.selectionAvailable)
         dialog.setPrintRange(QAbstractPrintDialog::Selection);
@@ -178,6 +191,8 @@ std::optional<PrintChoice> QtDialogs::choosePrinter(const PrintChoice &initial)
     result.copies = printer.copyCount();
     result.printerName = printer.printerName();
     result.outputFile = printer.outputFileName();
+    result.paperSize = int(printer.pageLayout().pageSize().id());
+    result.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/activebar.h"
 #include "app/appstate.h"
+#include "app/browserlaunch.h"
 #include "app/documentwindow.h"
 #include "app/facades.h"
 #include "app/fileoperations.h"
@@ -15,11 +16,13 @@
 #include "settings/files.h"
 #include "settings/preferences.h"
 #include "settings/recentlist.h"
+#include "settings/screenfonts.h"
 #include "settings/settingsstore.h"
 #include "settings/windowstate_ui.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontDatabase>
 
 namespace tavorin {
 
@@ -86,12 +89,15 @@ void StartApplication(MainWindow &window, const QStringList &files)
     BuildSystemGuideMenu(window);
     InstallPreferenceHooks(window);
     SetOpenDocumentCounter([&window] { return int(window.Documents().size()); });
+    // Addresses the program opens (the maker's home page) go to the active browser.
+    SetBrowserViewer([](const QString &target) { OpenReferenceGuide(target); });
     // The hooks speak of this window; they go with it.
     QObject::connect(&window, &QObject::destroyed, [] {
         PrefHooks() = {};
         SetOpenDocumentCounter({});
     });
     LoadPreferences();
+    SetScreenFonts(QFontDatabase::families());
     BuildRecentFilesMenu();
     UpdateTemplateTool(window.tools(), Prefs().TemplateLocation);
     SetNextStartFolder(RecentFolder());

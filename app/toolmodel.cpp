@@ -513,8 +513,8 @@ void SetSystemGuideTools(ToolModel &model, const QStringList &names, const QStri
         const QString location = locations.value(i - 1);
         const QString toolName = u"mnuRefGuideSystem%1"_s.arg(i);
         model.ChangeTool(toolName, [&](Tool &tool) {
-            tool.visible = !name.isEmpty();
-            if (name.isEmpty())
+            tool.visible = !name.isEmpty() && !location.isEmpty();
+            if (!tool.visible)
                 return;
             tool.caption = EscapeAmpersands(name);
             tool.description = location;

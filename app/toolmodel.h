@@ -169,7 +169,7 @@ void UpdateBrowserTools(ToolModel &model, const Preferences &prefs);
 // as caption and its location as description when both are set.
 void UpdateUserGuideTools(ToolModel &model, const Preferences &prefs);
 // System reference guides 1 to 3 from the guide data file: a guide without a
-// name is hidden; names are cut to 30 characters.
+// name or a location is hidden; names are cut to 30 characters.
 void SetSystemGuideTools(ToolModel &model, const QStringList &names, const QStringList &locations);
 
 // ---- Lists built at run time --------------------------------------------

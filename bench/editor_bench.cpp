@@ -3,6 +3,8 @@
 // order up to 1 MB and 10 MB, line breaks made "\r\n".
 
 #include "app/colouring.h"
+#include "bench/benchwindow.h"
+#include "bench/corpus.h"
 #include "app/richtextbox.h"
 #include "app/rtfreader.h"
 #include "app/appstate.h"
@@ -28,46 +30,9 @@
 
 using namespace tavorin;
 using namespace Qt::StringLiterals;
+using namespace tavorin::bench;
 
 namespace {
-
-const QString PagesFolder = u"/usr/share/doc/python3.11/html"_s;
-constexpr qsizetype Megabyte = 1024 * 1024;
-
-QByteArray LoadPages(qsizetype limit)
-{
-    std::vector<QByteArray> paths;
-    QDirIterator it(PagesFolder, {u"*.html"_s}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        paths.push_back(it.next().toUtf8());
-    std::sort(paths.begin(), paths.end());
-    QByteArray pages;
-    for (const QByteArray &path : paths) {
-        QFile file(QString::fromUtf8(path));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        QByteArray page = file.readAll();
-        page.replace("\r\n", "\n");
-        page.replace("\n", "\r\n");
-        if (pages.size() + page.size() > limit)
-            break;
-        pages += page;
-    }
-    return pages;
-}
-
-// Best of a few runs, in seconds.
-double BestTime(int runs, const std::function<void()> &work)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e9);
-    }
-    return best;
-}
 
 long long StatusKilobytes(const char *field)
 {
@@ -94,12 +59,6 @@ QString DocumentTemplate()
     return AddTabStops(MakeColourTable(MakeRtfTemplate(u"DejaVu Sans Mono"_s, 10, false, false), 0x000000,
                                        0x800000, 0x008000, 0x808000),
                        4);
-}
-
-void Settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
 }
 
 void Measure(qsizetype limit, bool last)
@@ -197,25 +156,11 @@ void MeasureEditor(qsizetype limit)
     const QByteArray bytes = LoadPages(limit);
     if (bytes.isEmpty())
         return;
-    QTemporaryDir folder;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-    SetAppPathForTesting(folder.path() + u"/"_s);
-    const QString path = folder.path() + u"/pages.htm"_s;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    const BenchFolder folder(bytes);
+    if (!folder.ready())
         return;
-    file.close();
-    LoadPreferences();
-
     MainWindow window;
-    window.resize(1000, 700);
-    window.show();
-    Settle();
-    QElapsedTimer timer;
-    timer.start();
-    OpenFile(path);
-    Settle();
-    const double open = timer.nsecsElapsed() / 1e9;
+    const double open = OpenShown(window, folder.pagesPath());
     std::printf("\n== the editor with %.2f MB\n", double(bytes.size()) / Megabyte);
     std::printf("Open file until shown:  %8.1f ms  (OpenFile: read, decode, colour, show)\n", open * 1e3);
 
@@ -226,7 +171,8 @@ void MeasureEditor(qsizetype limit)
     box->setFocus();
     box->setSelStart(box->textLength() / 2);
     const int keys = 200;
-    timer.restart();
+    QElapsedTimer timer;
+    timer.start();
     for (int i = 0; i < keys; ++i) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, u"a"_s);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, u"a"_s);
@@ -237,7 +183,6 @@ void MeasureEditor(qsizetype limit)
     std::printf("Keystroke in editor:    %8.3f ms  (average of %d, document window handlers included)\n",
                 timer.nsecsElapsed() / 1e6 / keys, keys);
     doc->setDirty(false);
-    SetAppPathForTesting({});
 }
 
 } // namespace

@@ -88,6 +88,19 @@ QTabWidget *TagDialog::tabFrame(const QString &name)
     return tabs;
 }
 
+QTabWidget *TagDialog::settingsTabs(QWidget *standard, QWidget *advanced)
+{
+    QTabWidget *tabs = tabFrame(QStringLiteral("sstSettingsTab"));
+    tabs->addTab(standard, TabCaption(QStringLiteral("Standard Settings")));
+    if (advanced)
+        tabs->addTab(advanced, TabCaption(QStringLiteral("Advanced Settings")));
+    tabs->setCurrentIndex(0);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(tabs);
+    layout->addLayout(standardButtons());
+    return tabs;
+}
+
 void TagDialog::focusEntry(QWidget *widget)
 {
     if (!widget)

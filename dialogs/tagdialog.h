@@ -52,6 +52,10 @@ protected:
 
     // A tab frame (named name) whose pages are enabled only while shown.
     QTabWidget *tabFrame(const QString &name);
+    // The usual body of a tabbed dialog: the tab frame "sstSettingsTab" with
+    // the pages "  Standard Settings  " and, when given, "  Advanced
+    // Settings  ", beside the column of buttons; the first page shown.
+    QTabWidget *settingsTabs(QWidget *standard, QWidget *advanced = nullptr);
     // Shows the tab that holds widget and gives it the focus.
     void focusEntry(QWidget *widget);
 

@@ -1,6 +1,7 @@
 #include "html/wizardpage.h"
 
 #include "app/facades.h"
+#include "html/bodydialog.h"
 #include "html/formattags.h"
 #include "html/linktags.h"
 #include "html/metatags.h"
@@ -136,7 +137,10 @@ QString documentInfo(const WizardPageAnswers &answers)
 QString BuildWizardPage(const WizardPageAnswers &answers)
 {
     QString page = PageHeader(answers.pageTitle, true) + bodyNote();
-    page += BodyTag(answers.locations[BackgroundImage].fileName, answers.colours) + CrLf2;
+    BodyOptions body;
+    body.background = answers.locations[BackgroundImage].fileName;
+    body.colours = answers.colours;
+    page += BuildBody(body) + CrLf2;
     const bool hasImage = HasValue(answers.locations[HeadingImage].text);
     const bool hasHeading = HasValue(answers.heading);
     if (hasImage)

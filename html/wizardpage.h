@@ -3,8 +3,6 @@
 // The Web Page Wizard's page: a complete document in which every generated
 // part stands between a start and an end comment naming it.
 
-#include "html/bodytag.h"
-
 #include <QSize>
 #include <QString>
 
@@ -28,7 +26,7 @@ inline constexpr int WizardLinkCount = 3;
 struct WizardPageAnswers {
     QString pageTitle;
     // Background, text, link, visited link, active link; "(none)" when unset.
-    std::array<QString, BodyColourCount> colours{QStringLiteral("(none)"), QStringLiteral("(none)"),
+    std::array<QString, 5> colours{QStringLiteral("(none)"), QStringLiteral("(none)"),
                                                  QStringLiteral("(none)"), QStringLiteral("(none)"),
                                                  QStringLiteral("(none)")};
     QString headingColour = QStringLiteral("(none)");

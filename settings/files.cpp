@@ -247,14 +247,6 @@ int copyWhole(const QString &source, const QString &destination)
     return 0;
 }
 
-bool isAddress(const QString &target)
-{
-    // A scheme of two or more characters ("http:", "mailto:", "ftp:"); a
-    // drive letter ("C:") has one.
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-    return scheme.match(TrimSpaces(target)).hasMatch();
-}
-
 std::function<void(const QString &)> s_browserViewer;
 std::function<int()> s_documentCounter;
 
@@ -476,9 +468,25 @@ bool CopyFileTo(const QString &source, const QString &folder)
     return CopyFile(source, destination);
 }
 
+bool IsAddress(const QString &target)
+{
+    // A scheme of two or more characters ("http:", "mailto:", "ftp:"); a
+    // drive letter ("C:") has one.
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return scheme.match(TrimSpaces(target)).hasMatch();
+}
+
+bool OpensInBrowser(const QString &location)
+{
+    const QString trimmed = TrimSpaces(location);
+    return StartsWithNoCase(trimmed, u"http://") || StartsWithNoCase(trimmed, u"https://")
+           || EndsWithNoCase(trimmed, u".htm") || EndsWithNoCase(trimmed, u".html")
+           || EndsWithNoCase(trimmed, u".shtml");
+}
+
 bool OpenWithShell(const QString &target)
 {
-    if (!isAddress(target) && !FileExists(target)) {
+    if (!IsAddress(target) && !FileExists(target)) {
         ReportFileErrorByNumber(target, FileNotFound, QStringLiteral("This file does not exist."));
         return false;
     }
@@ -490,10 +498,7 @@ bool OpenWithShell(const QString &target)
 
 void ViewFile(const QString &target)
 {
-    const QString trimmed = TrimSpaces(target);
-    const bool page = StartsWithNoCase(trimmed, u"http://") || EndsWithNoCase(trimmed, u".htm")
-                      || EndsWithNoCase(trimmed, u".html") || EndsWithNoCase(trimmed, u".shtml");
-    if (page && s_browserViewer)
+    if (OpensInBrowser(target) && s_browserViewer)
         s_browserViewer(target);
     else
         OpenWithShell(target);

@@ -91,6 +91,12 @@ bool CopyFile(const QString &source, const QString &destination);
 // existing file is replaced; false when declined or failed.
 bool CopyFileTo(const QString &source, const QString &folder);
 
+// True when the trimmed target begins with a scheme of two or more
+// characters ("http:", "mailto:"): an address rather than a file path.
+bool IsAddress(const QString &target);
+// True for what a browser shows: an "http://" or "https://" address, or a
+// name ending in ".htm", ".html" or ".shtml" (any case, spaces trimmed).
+bool OpensInBrowser(const QString &location);
 // Opens a file or address with the desktop's associated program; a file
 // that does not exist is reported instead. False when nothing was opened.
 bool OpenWithShell(const QString &target);

@@ -9,9 +9,17 @@ namespace tavorin {
 
 // Fills UserName, UserEmailAddress, UserHomePage and UserCompanyName of the
 // preference record from "User Information"; an empty name, address or
-// company is taken from the older browser settings key, and an empty name
-// then from the login name of the process's user.
+// company is taken from the older browser settings key; an empty name then
+// from the account's full name and then the login name, an empty e-mail
+// address from git's global user.email. A stored value is never replaced.
 void LoadUserInformation();
+
+// The account's full name: its GECOS field up to the first comma; "" when none.
+QString AccountFullName();
+
+// "git config --global user.email" when git is on PATH and answers within
+// a few seconds; "" otherwise.
+QString GitUserEmail();
 
 // The login name of the user running the program; "" when unknown.
 QString LoggedOnUserName();

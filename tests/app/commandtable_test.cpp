@@ -141,7 +141,6 @@ private Q_SLOTS:
             QTest::addRow("%s", qPrintable(awaited.command))
                 << awaited.command << u"<TAG>\r\n"_s << awaited.waitsFor;
         }
-        QTest::newRow("page body outside frames") << u"Page Colours & Background"_s << u"<BODY>"_s << u"frmBodySetup"_s;
         QTest::newRow("no such command") << u"Bolder"_s << u"x"_s << QString();
     }
     void awaitedCommandsReportThemselvesUnknown()
@@ -155,6 +154,20 @@ private Q_SLOTS:
         QCOMPARE(outcome.waitsFor, waitsFor);
         QVERIFY(outcome.text.isEmpty());
         QVERIFY(facades.dialogs.asked().isEmpty());
+    }
+
+    // A dialog edits the selection without its line break, which follows the
+    // result; the page body outside a frame document reaches its dialog too.
+    void dialogCommandsHandTheSelectionToTheirForm()
+    {
+        for (const DialogCommand &dialog : DialogCommands()) {
+            const CommandOutcome outcome = decide(dialog.command.toUpper(), u"<TAG>\r\n"_s, {}, u"<HTML><BODY>"_s);
+            QCOMPARE(outcome.action, CommandAction::Dialog);
+            QCOMPARE(outcome.dialog, dialog.dialog);
+            QCOMPARE(outcome.text, u"<TAG>"_s);
+            QCOMPARE(outcome.lineBreak, u"\r\n"_s);
+            QVERIFY(IsCommandText(dialog.command));
+        }
     }
 
     // A snippet goes in whole with Windows line breaks; one that cannot be
@@ -193,7 +206,7 @@ private Q_SLOTS:
             u"Smart Updates|Templates|Wizard At Start-Up|Tooltips|Word Wrap|Exit|Check For Missing Tags|"
             u"Page Structure|About Tavorin|Help Contents|Help|Search For Help On...|Text Appearance|Close|Find...|"
             u"Find Next|Replace...|Select All|Lower Case Paths|New|Open|Print|Save|Save As...|Web Page Wizard|"
-            u"Frames Wizard|View In Default Browser|View In Browser|Edit Tags"_s.split(u'|');
+            u"Frames Wizard|View In Default Browser|View In Browser|Edit Tags|Page Text Size"_s.split(u'|');
         const QStringList families{u"mnuFileRecent"_s, u"mnuBrowser"_s, u"mnuRefGuide"_s, u"WindowListItem"_s};
         ScriptedFacades facades;
         const BarLayout layout = BuiltInLayout();

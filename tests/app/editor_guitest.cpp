@@ -342,6 +342,7 @@ private Q_SLOTS:
         QTest::newRow("last line") << "a\r\nx\r\n" << 3 << 3 << "<B>x</B>\r\n" << "a\r\n<B>x</B>\r\n";
         QTest::newRow("tag at the very end") << "ab" << 2 << 0 << "<B>" << "ab<B>\r\n";
         QTest::newRow("replacing the last character") << "ab" << 1 << 1 << "<B>" << "a<B>\r\n";
+        QTest::newRow("one character left after the insert") << "ab" << 1 << 0 << "<B>" << "a<B>b";
         QTest::newRow("word in the middle") << "one two\r\nend" << 4 << 3 << "<I>two</I>" << "one <I>two</I>\r\nend";
         QTest::newRow("bare line feed") << "a-b\r\nc" << 1 << 1 << "x\ny" << "ax\r\nyb\r\nc";
         QTest::newRow("spaces only") << "a-b\r\nc" << 1 << 1 << "   " << "a   b\r\nc";

@@ -50,7 +50,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("context"); // set on the parent of the asking widget; 0 for none
         QTest::addColumn<QString>("page");
-        QTest::newRow("topic of the window") << 1 << int(HelpTopic::Link) << u"format.html#link"_s;
+        QTest::newRow("topic of the window") << 1 << int(HelpTopic::Link) << u"link.html"_s;
         QTest::newRow("no topic: contents") << 1 << 0 << u"contents.html"_s;
         QTest::newRow("keyword search") << 2 << int(HelpTopic::Link) << u"contents.html"_s;
         QTest::newRow("unknown mode: contents") << 7 << 0 << u"contents.html"_s;
@@ -165,7 +165,8 @@ private Q_SLOTS:
                                 ViewInBrowser, EditCommands, FindReplace, InsertCommands, OneFieldPrompt, EmbeddedImage,
                                 HorizontalRule, PageSound, TimerAutoLoad, SearchEngineLinks, PageStructure, PageColours,
                                 PageTextSize, FormatCommands, Link, Table, QuickTable, Frames, TextAppearance, Options,
-                                Preferences, LocationDialog, WindowCommands, HelpCommands, ReferenceGuides})
+                                Preferences, LocationDialog, FontCollection, WindowCommands, HelpCommands,
+                                ReferenceGuides})
             QVERIFY2(!index.topicPage(topic).isEmpty(), qPrintable(QString::number(topic)));
 
         // Every link of every page leads somewhere.

@@ -103,6 +103,50 @@ private Q_SLOTS:
         QVERIFY(!error.isEmpty());
     }
 
+    // A chain of sub-menus: the built-in layout with a chain of `depth`
+    // bands hung below the File menu, the last one opening `loopsTo` ("" for none).
+    static BarLayout Chained(int depth, const QString &loopsTo = {})
+    {
+        BarLayout layout = BuiltInLayout();
+        for (int i = 0; i < depth; ++i) {
+            const QString name = u"mnuChain"_s + QString::number(i);
+            Tool opener;
+            opener.key = opener.name = u"mnuChainOpen"_s + QString::number(i);
+            opener.caption = u"Chain"_s;
+            opener.subBand = i + 1 < depth ? u"mnuChain"_s + QString::number(i + 1) : loopsTo;
+            layout.tools.append(opener);
+            Band band;
+            band.name = name;
+            band.tools = {opener.key};
+            layout.bands.append(band);
+        }
+        Tool first;
+        first.key = first.name = u"mnuChainStart"_s;
+        first.caption = u"Chain"_s;
+        first.subBand = u"mnuChain0"_s;
+        layout.tools.append(first);
+        layout.bands.first().tools.append(first.key);
+        return layout;
+    }
+
+    // Sub-menus are walked without recursion: a chain of sixty thousand
+    // bands (a crafted file) is refused, not a crash, as is a loop at its
+    // far end; a chain as deep as menus may go is accepted.
+    void deepSubMenuChains()
+    {
+        QCOMPARE(LayoutProblem(Chained(31)), QString()); // the menu bar, then 31 more: 32
+        QVERIFY(LayoutProblem(Chained(32)).contains(u"32 deep"_s));
+        QVERIFY(LayoutProblem(Chained(60000)).contains(u"deep"_s));
+        QVERIFY(LayoutProblem(Chained(20, u"mnuChain0"_s)).contains(u"opens itself again"_s));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"WebUser.TB"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(LayoutToText(Chained(60000)).toUtf8());
+        file.close();
+        QVERIFY(!LoadLayout(path));
+    }
+
     void missingFileAndUnwritablePathAreFailures()
     {
         QTemporaryDir dir;

@@ -50,6 +50,8 @@ private Q_SLOTS:
         row("Windows-1252", "[S]\nk=Caf\xE9 \x80\n", u"S"_s, u"k"_s, u"Café €"_s);
         row("not used in any case", "[S]\nk=NOT USED here\n", u"S"_s, u"k"_s, u"default"_s);
         row("Not Use is a value", "[S]\nk=Not Use\n", u"S"_s, u"k"_s, u"Not Use"_s);
+        row("a U+FEFF that begins a value is kept", "[S]\nk=\xEF\xBB\xBFv\n", u"S"_s, u"k"_s, u"\uFEFFv"_s);
+        row("a U+FEFF that begins a name is part of it", "[S]\n\xEF\xBB\xBFk=v\n", u"S"_s, u"k"_s, u"default"_s);
         row("binary junk", Bytes("\x00\xff[\x01=\n=\n[S]\nk=v\x00w\n"), u"S"_s, u"k"_s, u"v"_s);
     }
     void read()
@@ -81,6 +83,10 @@ private Q_SLOTS:
             u"k"_s, u"v"_s, "[A]\r\nx=1\r\nk=v\r\n\r\n[B]\r\ny=2\r\n");
         row("new key in a last section without line break", "[A]\nx=1\n[B]", u"B"_s, u"k"_s, u"v"_s,
             "[A]\nx=1\n[B]\nk=v");
+        row("new key after a last line ending in a lone CR", "[s]\r\nk=v\r", u"s"_s, u"new"_s, u"x"_s,
+            "[s]\r\nk=v\r\nnew=x");
+        row("new section after a last line ending in a lone CR", "[s]\r\nk=v\r", u"t"_s, u"new"_s, u"x"_s,
+            "[s]\r\nk=v\r\n[t]\r\nnew=x\r\n");
         row("other bytes kept as they are", Bytes("\xEF\xBB\xBF[A]\nname=Caf\xE9\nk=old\n\x00\xff\n"), u"A"_s,
             u"k"_s, u"Café"_s, Bytes("\xEF\xBB\xBF[A]\nname=Caf\xE9\nk=Caf\xC3\xA9\n\x00\xff\n"));
         row("line breaks in a value become spaces", "[A]\n", u"A"_s, u"k"_s, u"one\r\ntwo\n[B]"_s,
@@ -98,9 +104,12 @@ private Q_SLOTS:
         const QString file = env.root() + u"/data.ini"_s;
         if (!before.isEmpty())
             env.writeFile(u"data.ini"_s, before);
+        // A temporary file an interrupted write left behind goes with the next write.
+        const QString leftover = env.writeFile(u"data.ini.Ab12Cd"_s, "k=leftover\n");
         WriteIniValue(file, section, key, value);
         QCOMPARE(ReadBytes(file), after);
         QVERIFY2(!QFileInfo::exists(file + u".lock"_s), "the lock is released");
+        QCOMPARE(QFileInfo::exists(leftover), after == before);
     }
 
     // Ten thousand lines and lines of a hundred thousand characters: one line changes, every other

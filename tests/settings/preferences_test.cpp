@@ -49,7 +49,7 @@ private Q_SLOTS:
         QCOMPARE(defaults.FontName, u"MS Sans Serif");
         QCOMPARE(defaults.DateFormat, u"dddd, d mmmm yyyy");
         QCOMPARE(defaults.Browsers[0].location, u"DEFAULT");
-        QCOMPARE(defaults.UserName, LoggedOnUserName());
+        QCOMPARE(defaults.UserName, AccountFullName().isEmpty() ? LoggedOnUserName() : AccountFullName());
 
         SavePreferences();
         QCOMPARE(ReadSetting(u"General"_s, u"IndentCode"_s), u"True");
@@ -148,6 +148,7 @@ private Q_SLOTS:
         std::tie(p.DateFormat, p.TimeFormat, p.UserCompanyName) = std::tuple(u"d/m/yy"_s, u"hh:nn"_s, u"Engines & Co"_s);
         p.FontItalic = p.LowerCasePaths = p.PageWizard = true;
         p.ToolTips = false;
+        p.UserEmailAddress = u"ada@example.org"_s; // an empty one would be asked of git
         p.TemplateLocation = u"/home/me/template.htm"_s;
         p.Browsers[0].location = u"DEFAULT"_s;
         p.Browsers[2] = {u"Lynx"_s, u"/usr/bin/lynx"_s};

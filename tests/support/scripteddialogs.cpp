@@ -95,25 +95,25 @@ FileDialogResult ScriptedDialogs::fileDialog(const FileDialogRequest &request)
 
 std::optional<quint32> ScriptedDialogs::chooseColour(quint32)
 {
-    m_asked.append(AskedPrompt{AskedPrompt::Kind::Colour, {}, {}, {}});
+    m_asked.append(AskedPrompt{AskedPrompt::Kind::Colour, {}, {}, {}, {}, {}});
     ColourAnswer answer;
     if (!takeAnswer(answer, QStringLiteral("colour dialog")))
         return std::nullopt;
     return answer.colour;
 }
 
-std::optional<FontChoice> ScriptedDialogs::chooseFont(const FontChoice &)
+std::optional<FontChoice> ScriptedDialogs::chooseFont(const FontChoice &initial)
 {
-    m_asked.append(AskedPrompt{AskedPrompt::Kind::Font, {}, {}, {}});
+    m_asked.append(AskedPrompt{AskedPrompt::Kind::Font, {}, {}, {}, {}, initial});
     FontAnswer answer;
     if (!takeAnswer(answer, QStringLiteral("font dialog")))
         return std::nullopt;
     return answer.font;
 }
 
-std::optional<PrintChoice> ScriptedDialogs::choosePrinter(const PrintChoice &)
+std::optional<PrintChoice> ScriptedDialogs::choosePrinter(const PrintChoice &initial)
 {
-    m_asked.append(AskedPrompt{AskedPrompt::Kind::Print, {}, {}, {}});
+    m_asked.append(AskedPrompt{AskedPrompt::Kind::Print, {}, {}, {}, initial, {}});
     PrintAnswer answer;
     if (!takeAnswer(answer, QStringLiteral("print dialog")))
         return std::nullopt;

@@ -23,6 +23,8 @@ struct AskedPrompt {
     MessageRequest message;
     FileDialogRequest file;
     PromptRequest prompt;
+    PrintChoice print; // what the print dialog was opened with
+    FontChoice font;   // Font: the initial choice and the limits asked for
 };
 
 class ScriptedDialogs final : public Dialogs {

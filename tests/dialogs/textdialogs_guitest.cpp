@@ -1,0 +1,182 @@
+// The small dialogs of the preferences and the text appearance window: what
+// they show, what OK accepts or refuses, and what Cancel leaves.
+
+#include "controls/lookupcombo.h"
+#include "controls/seltextbox.h"
+#include "dialogs/frmdeftextsize.h"
+#include "dialogs/frmfontcollection.h"
+#include "dialogs/frmlocation.h"
+#include "dialogs/frmtextformat.h"
+#include "html/insertstate.h"
+#include "settings/datafiles.h"
+#include "settings/locationcheck.h"
+#include "settings/preferences.h"
+#include "settings/screenfonts.h"
+#include "settings/settingsstore.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testenvironment.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace tavorin;
+using namespace tavorin::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template<typename T = QWidget>
+T *child(const QObject &parent, const QString &name)
+{
+    T *found = parent.findChild<T *>(name);
+    Q_ASSERT_X(found, "child", qPrintable(name));
+    return found;
+}
+
+void click(const QObject &parent, const QString &name)
+{
+    child<QAbstractButton>(parent, name)->click();
+}
+
+QStringList fontBoxes(const FrmFontCollection &dialog)
+{
+    QStringList texts;
+    for (const LookupCombo *combo : dialog.findChildren<LookupCombo *>(u"cboFontsList"_s))
+        texts.append(combo->text());
+    return texts;
+}
+
+} // namespace
+
+class TextDialogsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { SetScreenFonts({u"Arial"_s, u"Courier New"_s, u"Verdana"_s}); }
+    void cleanup()
+    {
+        SetScreenFonts({});
+        FontCollections() = {};
+        Prefs() = Preferences{};
+    }
+
+    void locationRefusesInOrderAndCancelLeavesTheEntry()
+    {
+        ScriptedFacades facades;
+        FrmLocation dialog(u"Reference Guide"_s, u"&Description Of Guide"_s, u"&Guide Location"_s, GuideFilterKind);
+        dialog.show();
+        QCOMPARE(child<QLabel>(dialog, u"lblName"_s)->text(), u"&Description Of Guide:");
+        facades.dialogs.answerMessage(MessageAnswer::Ok);
+        click(dialog, u"cmdOk"_s);
+        dialog.setEntry(u"Ref"_s, u"https://example.org/html/"_s);
+        click(dialog, u"cmdOk"_s);
+        QCOMPARE(facades.dialogs.messagePrompts(), QStringList{u"Please enter the description to be used."_s});
+        QVERIFY(!InsertCancelled);
+
+        QString name = u"Old"_s;
+        QString location = u"/old"_s;
+        QTimer::singleShot(0, qApp, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                click(*modal, u"cmdCancel"_s);
+        });
+        QVERIFY(FrmLocation::Form_Run(name, location, u"Web Browser"_s, u"&Description Of Browser"_s,
+                                      u"&Browser Location"_s, BrowserFilterKind));
+        QCOMPARE((QStringList{name, location}), (QStringList{u"Old"_s, u"/old"_s}));
+        QVERIFY(facades.dialogs.problems().isEmpty());
+    }
+
+    void locationBrowseIsTitledByTheCaption()
+    {
+        ScriptedFacades facades;
+        FrmLocation dialog(u"Web Browser"_s, u"&Description Of Browser"_s, u"&Browser Location"_s, BrowserFilterKind);
+        facades.dialogs.answerFiles({u"/usr/bin/sh"_s});
+        click(dialog, u"cmdBrowse"_s);
+        QCOMPARE(facades.dialogs.asked().first().file.title, u"Locate Web Browser");
+        QCOMPARE(dialog.location(), u"/usr/bin/sh");
+    }
+
+    void fontCollectionSplitsAndBuilds()
+    {
+        ScriptedFacades facades;
+        FontCollections()[1] = {u"Serif"_s, u"Times"_s};
+        FrmFontCollection dialog(u"Sans"_s, u"Arial, Missing Font"_s);
+        dialog.show();
+        QCOMPARE(fontBoxes(dialog), (QStringList{u"Arial"_s, u"Missing Font"_s, u"(none)"_s}));
+        auto combos = dialog.findChildren<LookupCombo *>(u"cboFontsList"_s);
+        QCOMPARE(combos[0]->items(), (QStringList{u"(none)"_s, u"Arial"_s, u"Courier New"_s, u"Verdana"_s}));
+        child<SelTextBox>(dialog, u"txtCollName"_s)->setText(u"serif"_s);
+        facades.dialogs.answerMessage(MessageAnswer::Ok);
+        click(dialog, u"cmdOk"_s);
+        QVERIFY(dialog.isVisible());
+        child<SelTextBox>(dialog, u"txtCollName"_s)->setText(u"SANS"_s);
+        combos[1]->setText(u"(none)"_s);
+        combos[2]->setText(u"verdana"_s);
+        click(dialog, u"cmdOk"_s);
+        QVERIFY(dialog.accepted());
+        QCOMPARE(dialog.accepted()->name, u"SANS");
+        QCOMPARE(dialog.accepted()->fonts, u"Arial, Verdana");
+        QCOMPARE(facades.dialogs.messagePrompts(),
+                 QStringList{u"This collection name already exists. Please enter another name for this collection."_s});
+    }
+
+    void pageTextSize()
+    {
+        FrmDefTextSize dialog;
+        dialog.show();
+        auto *sizes = child<QListWidget>(dialog, u"lstFontSize"_s);
+        auto *sample = child<QLabel>(dialog, u"lblFontExample"_s);
+        QCOMPARE(sizes->currentItem()->text(), u"3");
+        QCOMPARE(sample->text(), u"Text Size 3");
+        sizes->setCurrentRow(6);
+        QCOMPARE(sample->font().pointSizeF(), 30.5);
+        click(dialog, u"cmdOk"_s);
+        QCOMPARE(dialog.result().value_or(QString()), u"<BASEFONT SIZE=\"7\">");
+    }
+
+    void textAppearanceMapsItsControlsAndKeepsItsPlace()
+    {
+        TestEnvironment env;
+        Prefs().FontCollections = true;
+        FontCollections()[2] = {u"Sans"_s, u"Arial, Verdana"_s};
+        auto *window = new FrmTextFormat;
+        window->show();
+        QCOMPARE(FrmTextFormat::openInstance(), window);
+        QVERIFY(!window->isModal());
+        QCOMPARE(child<LookupCombo>(*window, u"cboFontsList"_s)->items(), (QStringList{u"(default)"_s, u"Sans"_s}));
+        QCOMPARE(child<QComboBox>(*window, u"cboFontSize"_s)->count(), 22);
+        auto *styles = child<QListWidget>(*window, u"lstStyles"_s);
+        styles->item(4)->setSelected(true); // Bold
+        child<LookupCombo>(*window, u"cboFontsList"_s)->setText(u"Sans"_s);
+        child<QCheckBox>(*window, u"chkIndent"_s)->setChecked(true);
+        TextAppearance options = window->options();
+        QCOMPARE(options.styles, QStringList{u"Bold"_s});
+        QCOMPARE(options.fontFace, u"Arial, Verdana");
+        QVERIFY(options.indent);
+
+        Prefs().FontCollections = false;
+        FrmTextFormat::RefreshOpenFontList();
+        QVERIFY(child<LookupCombo>(*window, u"cboFontsList"_s)->items().contains(u"Courier New"_s));
+        click(*window, u"cmdReset"_s);
+        options = window->options();
+        QVERIFY(options.styles.isEmpty() && !options.indent);
+        QCOMPARE(options.textCase, TextAppearance::Case::None);
+
+        child<QTabWidget>(*window, u"tabText"_s)->setCurrentIndex(3);
+        window->move(40, 30);
+        click(*window, u"cmdCancel"_s);
+        QTRY_VERIFY(!FrmTextFormat::openInstance());
+        QCOMPARE(ReadSettingInt(u"Forms\\Text Appearance"_s, u"LastTab"_s, -1), 3);
+        FrmTextFormat again;
+        QCOMPARE(child<QTabWidget>(again, u"tabText"_s)->currentIndex(), 3);
+    }
+};
+
+QTEST_MAIN(TextDialogsTest)
+#include "textdialogs_guitest.moc"
