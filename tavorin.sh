@@ -14,7 +14,8 @@ cd "$(dirname "$(readlink -f "$0")")"
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           fonts-liberation2 fonts-dejavu-core xdg-utils libqt6svg6 breeze-icon-theme
           qt6-image-formats-plugins desktop-file-utils appstream poppler-utils tidy)
-[ "${1:-}" = bench ] && packages+=(python3.11-doc)
+# The benchmarks read Python's HTML pages and start a private X server.
+[ "${1:-}" = bench ] && packages+=(python3.11-doc xvfb)
 # CPack's Debian packages take their dependencies from dpkg-shlibdeps.
 [ "${1:-}" = package ] && packages+=(dpkg-dev file)
 

@@ -92,10 +92,15 @@ void DocumentWindow::Doc_SetToPrefs()
 void DocumentWindow::DocText(const QString &text)
 {
     // The RTF ignores bare line feeds; every break reaches it as "\r\n".
-    const QString normal = NormaliseLineBreaks(text);
-    const QString crlf = QString::fromLatin1(CrLf);
-    const QString whole = normal.endsWith(crlf) ? normal + crlf : normal;
-    m_text->setRtf(TextToRtf(whole, m_rtfTemplate, colouringOn()));
+    QString rtf;
+    {
+        const QString normal = NormaliseLineBreaks(text);
+        const QString crlf = QString::fromLatin1(CrLf);
+        // The copy with the extra break goes before the text box fills up.
+        const QString whole = normal.endsWith(crlf) ? normal + crlf : normal;
+        rtf = TextToRtf(whole, m_rtfTemplate, colouringOn());
+    }
+    m_text->setRtf(std::move(rtf));
 }
 
 void DocumentWindow::DocSelText(const QString &text)

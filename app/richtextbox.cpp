@@ -1,9 +1,13 @@
 #include "app/richtextbox.h"
 
+#include "app/displayblocks.h"
+#include "app/displaycuts.h"
 #include "app/rtfreader.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -17,24 +21,17 @@ namespace tavorin {
 
 namespace {
 
-constexpr char16_t BlockSeparator = 0x2029; // how Qt's raw text marks a line break
-
 QColor ToQColor(quint32 colour)
 {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 
-// Inserts text (with "\n" line breaks) through the cursor without copying it.
-void InsertPiece(QTextCursor &cursor, const QString &text, qsizetype start, qsizetype length,
-                 const QTextCharFormat &format)
-{
-    if (length > 0)
-        cursor.insertText(QString::fromRawData(text.constData() + start, length), format);
-}
-
 } // namespace
 
 struct RichTextBox::Private {
+    explicit Private(QTextDocument *doc) : blocks(doc) {}
+
+    DisplayBlocks blocks;
     int suspended = 0;
     // Colour of text that carries no colour of its own: the palette's text
     // colour, set from the colour table's entry 0 of the last whole RTF.
@@ -51,6 +48,10 @@ struct RichTextBox::Private {
 
     // Replaces the whole content; not an undo step.
     void loadWhole(RichTextBox *box, const RtfContent &content);
+    // Inserts the content's text in its colours.
+    void putRuns(BlockInserter &inserter, const RtfContent &content) const;
+    // Replaces the selection by the content's text, in one undo step.
+    void replaceSelection(RichTextBox *box, const RtfContent &content, const QTextCharFormat &plainFormat);
     // Palette text colour, font and tab width of a whole RTF document.
     void applyFormat(RichTextBox *box, const RtfContent &content);
 };
@@ -67,15 +68,65 @@ void RichTextBox::Private::loadWhole(RichTextBox *box, const RtfContent &content
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
     doc->clear();
-    if (content.runs.isEmpty()) {
-        InsertPiece(cursor, content.text, 0, content.text.size(), QTextCharFormat());
-    } else {
-        for (const RtfColourRun &run : content.runs)
-            InsertPiece(cursor, content.text, run.start, run.length, formatFor(run.colour));
-    }
+    blocks.clear();
+    BlockInserter inserter(blocks, cursor, content.text, BlockInserter::Lines::All);
+    if (content.runs.isEmpty())
+        inserter.put(0, content.text.size(), QTextCharFormat());
+    putRuns(inserter, content);
     cursor.endEditBlock();
     doc->setUndoRedoEnabled(undo);
     box->setTextCursor(QTextCursor(doc));
+}
+
+// White space shows no colour, so a run of nothing but blanks, tabs and
+// line breaks goes in with the run before it, and so does a run of that
+// colour after it: Qt's document takes a run at a time, and a page has
+// about a third fewer runs this way.
+void RichTextBox::Private::putRuns(BlockInserter &inserter, const RtfContent &content) const
+{
+    const auto blank = [&content](const RtfColourRun &run) {
+        const QStringView piece = QStringView(content.text).sliced(run.start, run.length);
+        return std::all_of(piece.begin(), piece.end(), [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; });
+    };
+    // One format for each colour, not one for each of maybe millions of runs.
+    std::optional<quint32> formatColour;
+    QTextCharFormat format;
+    RtfColourRun pending{0, 0, RtfAutoColour};
+    const auto flush = [&] {
+        if (pending.length == 0)
+            return;
+        if (pending.colour != formatColour) {
+            formatColour = pending.colour;
+            format = formatFor(pending.colour);
+        }
+        inserter.put(pending.start, pending.length, format);
+    };
+    for (const RtfColourRun &run : content.runs) {
+        if (pending.length > 0 && (run.colour == pending.colour || blank(run))) {
+            pending.length += run.length;
+            continue;
+        }
+        flush();
+        pending = run;
+    }
+    flush();
+}
+
+void RichTextBox::Private::replaceSelection(RichTextBox *box, const RtfContent &content,
+                                            const QTextCharFormat &plainFormat)
+{
+    QTextCursor cursor = box->textCursor();
+    cursor.beginEditBlock();
+    blocks.removeSelectedText(cursor);
+    const int from = cursor.position();
+    BlockInserter inserter(blocks, cursor, content.text, BlockInserter::Lines::Inner);
+    if (content.runs.isEmpty())
+        inserter.put(0, content.text.size(), plainFormat);
+    putRuns(inserter, content);
+    QTextCursor reflowing(box->document());
+    blocks.reflow(reflowing, from, cursor.position());
+    cursor.endEditBlock();
+    box->setTextCursor(cursor);
 }
 
 void RichTextBox::Private::applyFormat(RichTextBox *box, const RtfContent &content)
@@ -106,7 +157,7 @@ void RichTextBox::Private::applyFormat(RichTextBox *box, const RtfContent &conte
 
 
 RichTextBox::RichTextBox(QWidget *parent)
-    : QPlainTextEdit(parent), d(new Private)
+    : QPlainTextEdit(parent), d(new Private(document()))
 {
     // Like the platform's box: the default tab is half an inch.
     setTabStopDistance(720.0 * logicalDpiX() / 1440.0);
@@ -118,73 +169,26 @@ RichTextBox::~RichTextBox()
 }
 
 // ---- positions ---------------------------------------------------------
-//
-// Qt keeps a line break as one block separator; the program counts "\r\n".
-// A block's program start is its Qt position plus the number of breaks
-// before it, which is its block number.
-
-static qsizetype ToProgram(const QTextDocument *doc, int qtPosition)
-{
-    const QTextBlock block = doc->findBlock(qtPosition);
-    return qtPosition + (block.isValid() ? block.blockNumber() : doc->blockCount() - 1);
-}
-
-// towardEnd decides the side of a "\r\n" pair a position inside it moves to.
-static int ToQt(const QTextDocument *doc, qsizetype position, bool towardEnd)
-{
-    position = std::max<qsizetype>(position, 0);
-    int low = 0;
-    int high = doc->blockCount() - 1;
-    while (low < high) {
-        const int middle = low + (high - low + 1) / 2;
-        if (doc->findBlockByNumber(middle).position() + qsizetype(middle) <= position)
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    const QTextBlock block = doc->findBlockByNumber(low);
-    const qsizetype offset = position - (block.position() + qsizetype(low));
-    const int contentLength = block.length() - 1;
-    if (offset <= contentLength)
-        return block.position() + int(offset);
-    if (offset == contentLength + 1 && towardEnd && block.next().isValid())
-        return block.position() + contentLength + 1;
-    return block.position() + contentLength;
-}
 
 QString RichTextBox::text() const
 {
-    const QString raw = document()->toRawText();
-    QString text;
-    text.resize(textLength());
-    QChar *write = text.data();
-    for (const QChar c : raw) {
-        if (c.unicode() == BlockSeparator) {
-            *write++ = QChar(u'\r');
-            *write++ = QChar(u'\n');
-        } else {
-            *write++ = c;
-        }
-    }
-    text.resize(write - text.constData());
-    return text;
+    return d->blocks.programText(document()->toRawText(), 0);
 }
 
 qsizetype RichTextBox::textLength() const
 {
-    const QTextDocument *doc = document();
-    return qsizetype(doc->characterCount()) - 1 + (doc->blockCount() - 1);
+    return d->blocks.programLength();
 }
 
 qsizetype RichTextBox::selStart() const
 {
-    return ToProgram(document(), textCursor().selectionStart());
+    return d->blocks.toProgram(textCursor().selectionStart());
 }
 
 qsizetype RichTextBox::selLength() const
 {
     const QTextCursor cursor = textCursor();
-    return ToProgram(document(), cursor.selectionEnd()) - ToProgram(document(), cursor.selectionStart());
+    return d->blocks.toProgram(cursor.selectionEnd()) - d->blocks.toProgram(cursor.selectionStart());
 }
 
 void RichTextBox::select(qsizetype start, qsizetype length)
@@ -193,10 +197,10 @@ void RichTextBox::select(qsizetype start, qsizetype length)
     start = std::clamp<qsizetype>(start, 0, total);
     length = std::clamp<qsizetype>(length, 0, total - start);
     QTextCursor cursor(document());
-    const int from = ToQt(document(), start, false);
+    const int from = d->blocks.toQt(start, false);
     cursor.setPosition(from);
     if (length > 0)
-        cursor.setPosition(std::max(from, ToQt(document(), start + length, true)), QTextCursor::KeepAnchor);
+        cursor.setPosition(std::max(from, d->blocks.toQt(start + length, true)), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
@@ -212,9 +216,8 @@ void RichTextBox::setSelLength(qsizetype length)
 
 QString RichTextBox::selText() const
 {
-    QString text = textCursor().selectedText();
-    text.replace(QChar(BlockSeparator), QStringLiteral("\r\n"));
-    return text;
+    const QTextCursor cursor = textCursor();
+    return d->blocks.programText(cursor.selectedText(), cursor.selectionStart());
 }
 
 // ---- content -----------------------------------------------------------
@@ -224,21 +227,16 @@ void RichTextBox::setText(const QString &plainText)
     d->loadWhole(this, PlainTextContent(plainText));
 }
 
-void RichTextBox::setRtf(const QString &rtf)
+void RichTextBox::setRtf(QString rtf)
 {
-    d->loadWhole(this, ReadRtf(rtf));
+    const RtfContent content = ReadRtf(rtf);
+    rtf = QString();
+    d->loadWhole(this, content);
 }
 
 void RichTextBox::setSelText(const QString &plainText)
 {
-    QString text = plainText;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QTextCursor cursor = textCursor();
-    cursor.beginEditBlock();
-    cursor.removeSelectedText();
-    InsertPiece(cursor, text, 0, text.size(), cursor.charFormat());
-    cursor.endEditBlock();
-    setTextCursor(cursor);
+    d->replaceSelection(this, PlainTextContent(plainText), InsertionFormat(textCursor().charFormat()));
 }
 
 void RichTextBox::setSelRtf(const QString &rtf)
@@ -248,13 +246,7 @@ void RichTextBox::setSelRtf(const QString &rtf)
         setSelText(rtf);
         return;
     }
-    QTextCursor cursor = textCursor();
-    cursor.beginEditBlock();
-    cursor.removeSelectedText();
-    for (const RtfColourRun &run : content.runs)
-        InsertPiece(cursor, content.text, run.start, run.length, d->formatFor(run.colour));
-    cursor.endEditBlock();
-    setTextCursor(cursor);
+    d->replaceSelection(this, content, QTextCharFormat());
 }
 
 // ---- appearance and typing ---------------------------------------------
@@ -268,11 +260,24 @@ void RichTextBox::setSelColour(quint32 colour)
 
 void RichTextBox::keyPressEvent(QKeyEvent *event)
 {
+    if (editAtDisplayBreak(event))
+        return;
+    const quint64 changes = d->blocks.changeCount();
+    if (!(d->blocks.mayContinue() && stepOverDisplayBreak(event)))
+        typeKey(event);
+    if (d->blocks.changeCount() != changes)
+        reflowAtCursor();
+}
+
+void RichTextBox::typeKey(QKeyEvent *event)
+{
     const QString typed = event->text();
     const bool inserts = d->insertColour && !isReadOnly() && !typed.isEmpty()
         && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         && (typed.front().isPrint() || typed.front() == u'\t');
     if (!inserts) {
+        if (!typed.isEmpty() && !textCursor().hasSelection() && IsStandInFormat(currentCharFormat()))
+            setCurrentCharFormat(InsertionFormat(currentCharFormat()));
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
@@ -289,6 +294,138 @@ void RichTextBox::keyPressEvent(QKeyEvent *event)
     QPlainTextEdit::keyPressEvent(event);
     if (replacing)
         cursor.endEditBlock();
+}
+
+// Edits that may split or join display blocks are made here, through a
+// cursor and in one edit block with the splitting and joining, so that one
+// Undo takes both back: typing into a full block, typing over a selection,
+// Backspace and Delete where the text has display blocks (a display break
+// is no character: they take the character beyond it), and Enter in a
+// block that continues a line (Qt would give the new block its mark).
+// Qt's own key handling reads the layout and must not run inside the block.
+bool RichTextBox::editAtDisplayBreak(QKeyEvent *event)
+{
+    if (isReadOnly())
+        return false;
+    QTextCursor cursor = textCursor();
+    const bool split = d->blocks.mayContinue();
+    const auto modifiers = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier);
+    const QString typed = modifiers ? QString() : event->text();
+    const bool types = !typed.isEmpty() && (typed.front().isPrint() || typed.front() == u'\t')
+        && (cursor.block().length() > DisplayBlockLength || (split && cursor.hasSelection()));
+    const bool backspace = event->key() == Qt::Key_Backspace;
+    const bool wordWise = modifiers == Qt::ControlModifier; // Ctrl+Backspace, Ctrl+Delete
+    const bool cuts = split && cursor.hasSelection() && event->matches(QKeySequence::Cut);
+    const bool removes = split && (backspace || event->key() == Qt::Key_Delete) && (!modifiers || wordWise);
+    const bool breaksLine = !modifiers && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && DisplayBlocks::continuesLine(cursor.block());
+    if (!types && !removes && !cuts && !breaksLine)
+        return false;
+
+    if (cuts)
+        QGuiApplication::clipboard()->setText(selText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    cursor.beginEditBlock();
+    if (!cursor.hasSelection() && removes && wordWise)
+        cursor.movePosition(backspace ? QTextCursor::PreviousWord : QTextCursor::NextWord, QTextCursor::KeepAnchor);
+    if (cursor.hasSelection()) {
+        d->blocks.removeSelectedText(cursor);
+    } else if (backspace) {
+        while (cursor.atBlockStart() && DisplayBlocks::continuesLine(cursor.block()))
+            cursor.setPosition(cursor.position() - 1);
+        cursor.deletePreviousChar();
+    } else if (event->key() == Qt::Key_Delete) {
+        while (cursor.atBlockEnd() && DisplayBlocks::continuesLine(cursor.block().next()))
+            cursor.setPosition(cursor.position() + 1);
+        cursor.deleteChar();
+    }
+    const QTextCharFormat format = d->insertColour ? d->formatFor(*d->insertColour) : InsertionFormat(cursor.charFormat());
+    if (types)
+        cursor.insertText(typed, format);
+    if (breaksLine)
+        cursor.insertBlock(QTextBlockFormat(), format);
+    // A cursor of its own, so that the caret stays where the edit left it.
+    QTextCursor reflowing(document());
+    d->blocks.reflow(reflowing, cursor.position(), cursor.position());
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    return true;
+}
+
+// A caret step over a display break moves one character: a step that
+// only crossed the break is taken once more.
+bool RichTextBox::stepOverDisplayBreak(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Left && event->key() != Qt::Key_Right)
+        return false;
+    const QTextCursor cursor = textCursor();
+    if (cursor.hasSelection() && !(event->modifiers() & Qt::ShiftModifier))
+        return false;
+    const int before = cursor.position();
+    const qsizetype programBefore = d->blocks.toProgram(before);
+    QPlainTextEdit::keyPressEvent(event);
+    const int after = textCursor().position();
+    if (after != before && d->blocks.toProgram(after) == programBefore)
+        QPlainTextEdit::keyPressEvent(event);
+    return true;
+}
+
+// Lets the display blocks follow an edit Qt's key handling made at the
+// caret, as an undo step of its own.
+void RichTextBox::reflowAtCursor()
+{
+    const int position = textCursor().position();
+    if (!d->blocks.needsReflow(position))
+        return;
+    QTextCursor cursor(document());
+    cursor.joinPreviousEditBlock();
+    d->blocks.reflow(cursor, position, position);
+    cursor.endEditBlock();
+}
+
+// A word that runs over a display break is one word.
+void RichTextBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    QTextCursor cursor = textCursor();
+    if (!d->blocks.mayContinue() || !cursor.hasSelection())
+        return;
+    const auto isWordCharacter = [this](int qtPosition) {
+        const QChar c = document()->characterAt(qtPosition);
+        return c.isLetterOrNumber() || c == u'_';
+    };
+    QTextCursor word(document());
+    int start = cursor.selectionStart();
+    int end = cursor.selectionEnd();
+    for (QTextBlock block = document()->findBlock(start); DisplayBlocks::continuesLine(block)
+         && start == block.position() && isWordCharacter(start) && isWordCharacter(start - 2);
+         block = document()->findBlock(start)) {
+        word.setPosition(start - 1);
+        word.movePosition(QTextCursor::StartOfWord);
+        start = word.position();
+    }
+    for (QTextBlock next = document()->findBlock(end).next(); DisplayBlocks::continuesLine(next)
+         && end == next.position() - 1 && isWordCharacter(end - 1) && isWordCharacter(end + 1);
+         next = document()->findBlock(end).next()) {
+        word.setPosition(end + 1);
+        word.movePosition(QTextCursor::EndOfWord);
+        end = word.position();
+    }
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+QMimeData *RichTextBox::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(selText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return data;
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (source && source->hasText() && !isReadOnly())
+        setSelText(source->text());
 }
 
 void RichTextBox::setBackColour(quint32 colour)
@@ -331,8 +468,8 @@ void RichTextBox::printRange(QPrinter *printer, qsizetype start, qsizetype end) 
     if (!printer)
         return;
     QTextCursor range(document());
-    range.setPosition(ToQt(document(), start, false));
-    range.setPosition(std::max(range.position(), ToQt(document(), end, true)), QTextCursor::KeepAnchor);
+    range.setPosition(d->blocks.toQt(start, false));
+    range.setPosition(std::max(range.position(), d->blocks.toQt(end, true)), QTextCursor::KeepAnchor);
 
     QTextDocument pages;
     pages.setDefaultFont(font());
@@ -341,6 +478,8 @@ void RichTextBox::printRange(QPrinter *printer, qsizetype start, qsizetype end) 
     option.setTabStopDistance(tabStopDistance() * printer->logicalDpiX() / std::max(1, logicalDpiX()));
     pages.setDefaultTextOption(option);
     QTextCursor(&pages).insertFragment(range.selection());
+    // Printed, a long line is one line wrapped at the page width.
+    DisplayBlocks::joinDisplayBreaks(&pages);
     pages.print(printer);
 }
 

@@ -10,6 +10,7 @@
 
 #include <QPlainTextEdit>
 
+class QMimeData;
 class QPrinter;
 
 namespace tavorin {
@@ -29,7 +30,8 @@ public:
     void setText(const QString &plainText);
     // Replaces the whole content by the RTF's text and colours. Text that
     // does not start with "{\rtf" is taken as plain text. Not an undo step.
-    void setRtf(const QString &rtf);
+    // An RTF handed over (moved) is let go once read, before the box fills.
+    void setRtf(QString rtf);
 
     qsizetype selStart() const;
     qsizetype selLength() const;
@@ -58,8 +60,17 @@ public:
 protected:
     // Typed text takes the insertion colour, also when it replaces a selection.
     void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // Dragged and dropped text is the program's text, not Qt's.
+    QMimeData *createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    void typeKey(QKeyEvent *event);
+    bool editAtDisplayBreak(QKeyEvent *event);
+    bool stepOverDisplayBreak(QKeyEvent *event);
+    void reflowAtCursor();
+
     struct Private;
     Private *d;
 };

@@ -22,31 +22,49 @@ struct FieldKind {
     QString freshValue;
 };
 
-QString refreshFields(QString text, const FieldKind &kind)
+// Refreshes every field of one kind in a single scan. The result is built
+// piece by piece (text up to a field, the fresh field) and the search for an
+// end marker looks only as far as a field may reach, so the cost grows with
+// the length of the text, not with its square. The scan goes on behind each
+// field it writes: a fresh value that holds a start marker of its own kind
+// is not refreshed again.
+QString RefreshFields(const QString &text, const FieldKind &kind)
 {
+    const QStringView view(text);
+    const qsizetype startLength = kind.startMarker.size();
+    const qsizetype endLength = kind.endMarker.size();
+    // An end marker may begin from just behind the start marker up to the
+    // last position within the reach.
+    const qsizetype endWindow = FieldReach - startLength + endLength - 1;
     const QString fresh = kind.startMarker + kind.freshValue + kind.endMarker;
+    QString result;
+    qsizetype copied = 0; // text before this position is in result
     qsizetype from = 0;
     for (;;) {
-        const qsizetype start = text.indexOf(kind.startMarker, from, Qt::CaseSensitive);
+        const qsizetype start = view.indexOf(kind.startMarker, from, Qt::CaseSensitive);
         if (start < 0)
             break;
-        const qsizetype end = text.indexOf(kind.endMarker, start + kind.startMarker.size(), Qt::CaseSensitive);
-        if (end >= 0 && end - start < FieldReach) {
-            const qsizetype oldLength = end - start + kind.endMarker.size();
-            const QStringView old = QStringView(text).mid(start, oldLength);
+        const qsizetype valueStart = start + startLength;
+        const qsizetype inWindow = view.mid(valueStart, endWindow).indexOf(kind.endMarker, 0, Qt::CaseSensitive);
+        if (inWindow >= 0) {
+            const qsizetype fieldEnd = valueStart + inWindow + endLength;
+            const QStringView old = view.sliced(start, fieldEnd - start);
             if (!old.contains(u'\r') && !old.contains(u'\n')) {
-                text.replace(start, oldLength, fresh);
-                // Go on behind the field just written: a fresh value that holds
-                // a start marker of its own kind must not be refreshed again.
-                from = start + fresh.size();
+                if (result.isNull())
+                    result.reserve(text.size() + text.size() / 8 + fresh.size());
+                result.append(view.sliced(copied, start - copied));
+                result.append(fresh);
+                copied = from = fieldEnd;
                 continue;
             }
         }
         from = start + 1;
     }
-    return text;
+    if (result.isNull())
+        return text;
+    result.append(view.sliced(copied));
+    return result;
 }
-
 } // namespace
 
 QString SmartUpdate(const QString &text, const QDateTime &moment, const QString &dateFormat,
@@ -59,7 +77,7 @@ QString SmartUpdate(const QString &text, const QDateTime &moment, const QString 
     };
     QString result = text;
     for (const FieldKind &kind : kinds)
-        result = refreshFields(std::move(result), kind);
+        result = RefreshFields(result, kind);
     return result;
 }
 

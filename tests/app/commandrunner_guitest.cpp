@@ -9,6 +9,7 @@
 #include "app/toolmodel.h"
 #include "html/insertstate.h"
 #include "settings/preferences.h"
+#include "tests/support/dialogdriver.h"
 #include "tests/support/editorfixture.h"
 
 #include <QClipboard>
@@ -129,17 +130,21 @@ private Q_SLOTS:
         }
     }
 
-    void commandsWithoutTheirDialogReportAnUnknownCommand()
+    void bodyIsSelectedFirstAndUnknownCommandsAreReported()
     {
         // The body tag is selected first, for the dialog to edit.
         openMarked(u"<H[]TML><BODY TEXT=red>\r\n"_s);
-        dialogs().answerMessage(MessageAnswer::Ok);
+        OnDialog(u"frmBodySetup"_s, [](QDialog *dialog) { dialog->reject(); });
         RunCommand(u"Page Colours & Background"_s);
         QVERIFY(InsertCancelled);
         QCOMPARE(marked(), u"<HTML>[<BODY TEXT=red>]\r\n"_s);
+
+        dialogs().answerMessage(MessageAnswer::Ok);
+        RunCommand(u"Bolder"_s);
+        QVERIFY(InsertCancelled);
         QCOMPARE(dialogs().messagePrompts(), QStringList{
                  u"Sorry, but you've found a bug in this software.\r\n\r\n"
-                 u"The function call \"Page Colours & Background\" is not recognised, so Tavorin cannot proceed.\r\n\r\n"
+                 u"The function call \"Bolder\" is not recognised, so Tavorin cannot proceed.\r\n\r\n"
                  u"If you are using the latest version of this software, please contact the author by E-Mail "
                  u"with details of this problem and it will be fixed as soon as possible. "
                  u"Otherwise, please obtain the latest version of Tavorin."_s});

@@ -1,11 +1,15 @@
 #include "app/colouring.h"
+#include "app/displayblocks.h"
+#include "app/displaycuts.h"
 #include "app/richtextbox.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 using namespace tavorin;
 using namespace Qt::StringLiterals;
@@ -48,18 +52,43 @@ class RichTextBoxTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void positionsRoundTripOverManyLines()
+    // Lines longer than a display block are held as several blocks whose
+    // breaks count as no character; every position maps as on short lines.
+    void positionsRoundTripOverManyLines_data()
     {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("blocks");
         QRandomGenerator random(11);
         // Blank lines, a no-break space and tabs among the breaks; all kept as they are.
         QString text;
         for (int line = 0; line < 400; ++line)
             text += QString(random.bounded(4), u'x') + QString(random.bounded(2), u'\u00a0') + u"\t\r\n"_s.mid(random.bounded(2));
-        text += u"end"_s;
+        QTest::newRow("short lines") << text + u"end"_s << int(text.count(u"\r\n"_s)) + 1;
+        // Long lines of tags, words and characters Qt would take for breaks.
+        const QString pieces[] = {u"<a href=\"x\">"_s, u"word "_s, u"</a>"_s, u"\u2029"_s, u"xyz"_s, u"\r\n"_s};
+        QString longLines;
+        for (int i = 0; i < 6000; ++i)
+            longLines += pieces[random.bounded(i % 2000 < 1900 ? 5 : 6)];
+        QTest::newRow("long lines") << longLines << -1;
+        const QString full(DisplayBlockLength, u'w');
+        QTest::newRow("a line as long as a block") << full + u"\r\n"_s + full << 2;
+        QTest::newRow("one character more") << full + u"\r\nw"_s + full << 3;
+    }
+    void positionsRoundTripOverManyLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, blocks);
+        QRandomGenerator random(11);
         RichTextBox box;
         box.setText(text);
         QCOMPARE(box.text(), text);
         QCOMPARE(box.textLength(), text.size());
+        if (blocks > 0)
+            QCOMPARE(box.document()->blockCount(), blocks);
+        else
+            QVERIFY(box.document()->blockCount() > text.count(u"\r\n"_s) + 3);
+        box.setRtf(Coloured(text + u"\r\n"_s));
+        QCOMPARE(box.text(), text);
         // Starts and lengths run past both ends; those are clamped to the text.
         for (int i = 0; i < 2000; ++i) {
             const qsizetype start = random.bounded(int(text.size()) + 20) - 10;
@@ -81,6 +110,205 @@ private Q_SLOTS:
             QCOMPARE(box.selLength(), to - from);
             QCOMPARE(box.selText(), text.mid(from, to - from));
         }
+    }
+
+    // Keys at the first display break of a long line, which falls after the
+    // first block of w's; the caret starts there. Each row gives the keys,
+    // the caret (start, length) after them and the text, and Undo must give
+    // back the original.
+    void keysAtADisplayBreak_data()
+    {
+        QTest::addColumn<qsizetype>("from"); // caret start, relative to the break
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<qsizetype>("start");
+        QTest::addColumn<qsizetype>("length");
+        QTest::addColumn<QString>("edit"); // what replaced the two characters around the break
+        const int shift = int(Qt::ShiftModifier);
+        QTest::newRow("right steps over it") << qsizetype(-1) << QList<int>{Qt::Key_Right, Qt::Key_Right} << qsizetype(1) << qsizetype(0) << u"wy"_s;
+        QTest::newRow("left steps over it") << qsizetype(1) << QList<int>{Qt::Key_Left, Qt::Key_Left} << qsizetype(-1) << qsizetype(0) << u"wy"_s;
+        QTest::newRow("selection across it") << qsizetype(-1) << QList<int>{shift | Qt::Key_Right, shift | Qt::Key_Right} << qsizetype(-1) << qsizetype(2) << u"wy"_s;
+        QTest::newRow("backspace after it") << qsizetype(0) << QList<int>{Qt::Key_Backspace} << qsizetype(-1) << qsizetype(0) << u"y"_s;
+        QTest::newRow("delete before it") << qsizetype(0) << QList<int>{Qt::Key_Delete} << qsizetype(0) << qsizetype(0) << u"w"_s;
+        QTest::newRow("typed at it") << qsizetype(0) << QList<int>{Qt::Key_Z} << qsizetype(1) << qsizetype(0) << u"wzy"_s;
+        QTest::newRow("enter after it") << qsizetype(1) << QList<int>{Qt::Key_Return} << qsizetype(3) << qsizetype(0) << u"wy\r\n"_s;
+        QTest::newRow("home and end of its row") << qsizetype(5) << QList<int>{Qt::Key_Home, shift | Qt::Key_End} << qsizetype(0) << qsizetype(DisplayBlockLength) << u"wy"_s;
+    }
+    void keysAtADisplayBreak()
+    {
+        QFETCH(qsizetype, from);
+        QFETCH(QList<int>, keys);
+        QFETCH(qsizetype, start);
+        QFETCH(qsizetype, length);
+        QFETCH(QString, edit);
+        // Two display blocks of w's, then y's; the line starts after "ab\r\n".
+        const QString text = u"ab\r\n"_s + QString(DisplayBlockLength, u'w') + QString(DisplayBlockLength, u'y') + u"\r\nc"_s;
+        const qsizetype at = 4 + DisplayBlockLength;
+        RichTextBox box;
+        box.setWordWrap(false);
+        box.resize(400, 300);
+        box.setRtf(Coloured(text + u"\r\n"_s));
+        QCOMPARE(box.document()->blockCount(), 4);
+        box.setSelStart(at + from);
+        for (const int key : keys)
+            QTest::keyClick(&box, Qt::Key(key & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+        QCOMPARE(box.selStart(), at + start);
+        QCOMPARE(box.selLength(), length);
+        QCOMPARE(box.text(), text.left(at - 1) + edit + text.mid(at + 1));
+        box.undo();
+        QCOMPARE(box.text(), text);
+    }
+
+    // Pasting, typing and removing text make lines long and short; the
+    // display blocks follow, undo brings the old ones back, and the
+    // colours run on over a display break.
+    void editsMakeLinesLongAndShort()
+    {
+        RichTextBox box;
+        box.setRtf(Coloured(u"ab\r\ncd\r\n"_s));
+        const QString tag = u"<a href=\""_s + QString(DisplayBlockLength, u'h') + u"\">"_s;
+        box.setSelStart(1);
+        box.setSelRtf(Coloured(tag));
+        const QString pasted = u"a"_s + tag + u"b\r\ncd"_s;
+        QCOMPARE(box.text(), pasted);
+        QCOMPARE(box.selStart(), 1 + tag.size());
+        QCOMPARE(box.document()->blockCount(), 3);
+        const QTextBlock second = box.document()->firstBlock().next();
+        QCOMPARE(ColourAt(box, second.position() - 2), TagColour);
+        QCOMPARE(ColourAt(box, second.position()), TagColour);
+
+        // Removing most of the tag leaves a line that fits one block.
+        box.select(3, DisplayBlockLength);
+        box.setSelText({});
+        QCOMPARE(box.text(), pasted.left(3) + pasted.mid(3 + DisplayBlockLength));
+        QCOMPARE(box.document()->blockCount(), 2);
+        box.undo();
+        QCOMPARE(box.text(), pasted);
+        QCOMPARE(box.document()->blockCount(), 3);
+        box.undo();
+        QCOMPARE(box.text(), u"ab\r\ncd"_s);
+        QCOMPARE(box.document()->blockCount(), 2);
+
+        // Removing from a line's start over a display break keeps the line break before it.
+        const QString twoBlocks = u"ab\r\n"_s + QString(DisplayBlockLength, u'w') + QString(DisplayBlockLength, u'y');
+        box.setText(twoBlocks);
+        box.select(4, DisplayBlockLength + 2);
+        QTest::keyClick(&box, Qt::Key_Z);
+        QCOMPARE(box.text(), u"ab\r\nz"_s + QString(DisplayBlockLength - 2, u'y'));
+        box.undo();
+        box.select(4, DisplayBlockLength + 2);
+        box.setSelText(u"z"_s);
+        QCOMPARE(box.text(), u"ab\r\nz"_s + QString(DisplayBlockLength - 2, u'y'));
+        box.undo();
+        QCOMPARE(box.text(), twoBlocks);
+        // So does emptying the line's first display block, which then joins the next.
+        box.select(4, DisplayBlockLength);
+        box.setSelText({});
+        QCOMPARE(box.text(), u"ab\r\n"_s + QString(DisplayBlockLength, u'y'));
+        QCOMPARE(box.document()->blockCount(), 2);
+        box.undo();
+
+        // A line as long as a block gets a display break with the next typed character.
+        box.setText(QString(DisplayBlockLength, u'w'));
+        box.setSelStart(10);
+        QTest::keyClick(&box, Qt::Key_X);
+        QCOMPARE(box.document()->blockCount(), 2);
+        QCOMPARE(box.textLength(), DisplayBlockLength + 1);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QCOMPARE(box.document()->blockCount(), 1);
+    }
+
+    // Random edits of long and short lines: the text is always what the
+    // edits make of it, no display block outgrows its length, and undoing
+    // an insert gives the text before it back.
+    void randomEditsKeepTheTextAndTheBlocks()
+    {
+        QRandomGenerator random(29);
+        const QString pieces[] = {u"<td class=\"x\">"_s, u"word "_s, u"</td>"_s, u"\r\n"_s, u"\u2029"_s, u"y"_s};
+        const auto randomText = [&](int count) {
+            QString text;
+            for (int i = 0; i < count; ++i)
+                text += pieces[random.bounded(i % 50 == 49 ? 6 : 3)];
+            return text;
+        };
+        QString model = randomText(4000);
+        RichTextBox box;
+        box.setText(model);
+        QStringList undoable; // the text before each insert that may be undone
+        qsizetype displayBreaks = 0;
+        for (int step = 0; step < 300; ++step) {
+            if (random.bounded(2)) { // at the start or the end of a block: at a display break, often
+                const QTextBlock block = box.document()->findBlockByNumber(random.bounded(box.document()->blockCount()));
+                QTextCursor caret(block);
+                if (random.bounded(2))
+                    caret.movePosition(QTextCursor::EndOfBlock);
+                box.setTextCursor(caret);
+            } else {
+                box.setSelStart(random.bounded(int(model.size()) + 1));
+            }
+            const qsizetype at = box.selStart();
+            const int action = random.bounded(6);
+            if (action == 0) { // an insert, short or long, over a selection
+                box.setSelLength(random.bounded(3) == 0 ? random.bounded(6000) : random.bounded(5));
+                const QString piece = randomText(random.bounded(2) ? 3 : 1500);
+                undoable << model;
+                model.replace(box.selStart(), box.selLength(), piece);
+                box.setSelText(piece);
+                continue;
+            }
+            if (action == 1 && !undoable.isEmpty()) {
+                box.undo();
+                model = undoable.takeLast();
+            } else if (action == 2 && at > 0) {
+                QTest::keyClick(&box, Qt::Key_Backspace);
+                const qsizetype width = model.mid(at - 2, 2) == u"\r\n"_s ? 2 : 1;
+                model.remove(at - width, width);
+            } else if (action == 3 && at < model.size()) {
+                QTest::keyClick(&box, Qt::Key_Delete);
+                model.remove(at, model.mid(at, 2) == u"\r\n"_s ? 2 : 1);
+            } else if (action == 4) {
+                QTest::keyClick(&box, Qt::Key_Return);
+                model.insert(at, u"\r\n"_s);
+            } else if (action == 5) {
+                QTest::keyClick(&box, Qt::Key_Q);
+                model.insert(at, u'q');
+            }
+            undoable.clear(); // typing joins undo steps of its own
+            QCOMPARE(box.text(), model);
+            QCOMPARE(box.textLength(), model.size());
+            for (QTextBlock block = box.document()->firstBlock(); block.isValid(); block = block.next())
+                QVERIFY2(block.length() - 1 <= DisplayBlockLength, qPrintable(QString::number(step)));
+            displayBreaks = std::max(displayBreaks, box.document()->blockCount() - 1 - model.count(u"\r\n"_s));
+        }
+        QCOMPARE(box.text(), model);
+        QVERIFY(displayBreaks > 3);
+    }
+
+    // A word and a find result that run over a display break are one word.
+    void wordOverADisplayBreak()
+    {
+        // No blank or ">" near the end of the first block: the break falls inside the b's.
+        const QString text = QString(DisplayBlockLength - 4, u'a') + u"-bbbbbbbbbb-"_s + QString(DisplayBlockLength, u'c');
+        RichTextBox box;
+        box.setWordWrap(false);
+        box.resize(400, 300);
+        box.show();
+        box.setText(text);
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const qsizetype word = text.indexOf(u"bbbbbbbbbb"_s);
+        box.select(word, 10);
+        QCOMPARE(box.selText(), u"bbbbbbbbbb"_s);
+        box.setSelStart(word + 8);
+        box.ensureCursorVisible();
+        const QPoint inWord = box.cursorRect().center();
+        QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, inWord);
+        QCOMPARE(box.selStart(), word);
+        QCOMPARE(box.selText(), u"bbbbbbbbbb"_s);
+
+        // A copy for printing holds the line unbroken.
+        QTextDocument copy;
+        QTextCursor(&copy).insertFragment(QTextDocumentFragment(box.document()));
+        DisplayBlocks::joinDisplayBreaks(&copy);
+        QCOMPARE(copy.toPlainText(), text);
     }
 
     void wholeRtfShowsTextInItsColoursAndFontAndIsNoUndoStep()
@@ -161,6 +389,33 @@ private Q_SLOTS:
         box.undo();
         QCOMPARE(box.text(), u"ab\r\ncd"_s);
         QVERIFY(!box.canUndo());
+    }
+
+    // Qt's cursor takes these for block and frame breaks; the text keeps each.
+    void charactersQtTakesForBreaksAreKept()
+    {
+        const QString odd = u"a\u2029b\uFDD0c\uFDD1d\u2028e\uFFFDf"_s;
+        const QString text = odd + u"\r\n"_s + odd;
+        RichTextBox box;
+        for (const bool rtf : {false, true}) {
+            rtf ? box.setRtf(Coloured(text + u"\r\n"_s)) : box.setText(text);
+            QCOMPARE(box.text(), text);
+            QCOMPARE(box.textLength(), text.size());
+            box.select(1, 14);
+            QCOMPARE(box.selText(), text.mid(1, 14));
+        }
+        // What is typed or inserted next to a kept character is itself.
+        box.setSelStart(2);
+        QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, u"\uFFFD"_s, Qt::NoModifier);
+        QTest::keyClick(&box, Qt::Key_X);
+        box.setSelText(u"\uFFFD\u2029"_s);
+        const QString edited = text.left(2) + u"\uFFFDx\uFFFD\u2029"_s + text.mid(2);
+        QCOMPARE(box.text(), edited);
+        box.select(0, 8);
+        box.setSelRtf(Coloured(u"<\uFDD1>"_s));
+        QCOMPARE(box.text(), u"<\uFDD1>"_s + edited.mid(8));
+        box.undo();
+        QCOMPARE(box.text(), edited);
     }
 
     void typedTextTakesTheInsertionColour()

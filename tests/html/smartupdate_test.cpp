@@ -1,10 +1,13 @@
 #include "html/smartupdate.h"
 
+#include "html/datetimeformat.h"
 #include "settings/preferences.h"
 #include "tests/support/scripteddialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace tavorin;
@@ -27,6 +30,54 @@ const QString FreshTime = time(u"2:05 PM"_s);
 const QString FreshYear = year(u"2026"_s);
 
 QString refresh(const QString &text) { return SmartUpdate(text, Moment, DateFormat, TimeFormat); }
+
+// The refresh as first written, one kind after another, searching the rest
+// of the text for each end marker and rebuilding the text for each field:
+// slow, and the measure of what the refresh must give for any text.
+QString ReferenceSmartUpdate(QString text, const QString &dateFormat, const QString &timeFormat)
+{
+    const QString kinds[][3] = {
+        {u"<!-- %DATE% -->"_s, u"<!-- %/DATE% -->"_s, FormatDateTime(Moment, dateFormat)},
+        {u"<!-- %TIME% -->"_s, u"<!-- %/TIME% -->"_s, FormatDateTime(Moment, timeFormat)},
+        {u"<!-- %YEAR% -->"_s, u"<!-- %/YEAR% -->"_s, FormatDateTime(Moment, u"yyyy"_s)},
+    };
+    for (const auto &[startMarker, endMarker, value] : kinds) {
+        const QString fresh = startMarker + value + endMarker;
+        qsizetype from = 0;
+        for (;;) {
+            const qsizetype start = text.indexOf(startMarker, from);
+            if (start < 0)
+                break;
+            const qsizetype end = text.indexOf(endMarker, start + startMarker.size());
+            if (end >= 0 && end - start < 80) {
+                const qsizetype oldLength = end - start + endMarker.size();
+                const QString old = text.mid(start, oldLength);
+                if (!old.contains(u'\r') && !old.contains(u'\n')) {
+                    text.replace(start, oldLength, fresh);
+                    from = start + fresh.size();
+                    continue;
+                }
+            }
+            from = start + 1;
+        }
+    }
+    return text;
+}
+
+// Pieces that make fields, broken fields and the text around them.
+QString RandomPiece(QRandomGenerator &random)
+{
+    static const QString pieces[] = {
+        u"<!-- %DATE% -->"_s, u"<!-- %/DATE% -->"_s, u"<!-- %TIME% -->"_s, u"<!-- %/TIME% -->"_s,
+        u"<!-- %YEAR% -->"_s, u"<!-- %/YEAR% -->"_s, u"<!-- %date% -->"_s, u"<!-- %/TIME%"_s,
+        u"<!-- %DATE%"_s, u"\r\n"_s, u"\r"_s, u"\n"_s, u"<P>"_s, u" "_s, u"<"_s, u"-->"_s,
+    };
+    const int choice = random.bounded(int(std::size(pieces)) + 2);
+    if (choice < int(std::size(pieces)))
+        return pieces[choice];
+    // Values around the longest one a field may hold.
+    return QString(choice == int(std::size(pieces)) ? random.bounded(1, 4) : random.bounded(55, 70), u'x');
+}
 
 QString readFile(const QString &path)
 {
@@ -110,6 +161,47 @@ private Q_SLOTS:
         const QString expected = readFile(QFINDTESTDATA("data/smartupdate/page.expected.htm"));
         QVERIFY(!input.isEmpty() && !expected.isEmpty());
         QCOMPARE(refresh(input), expected);
+    }
+
+    // Generated texts dense with markers, pieces of markers, line breaks and
+    // values near the limit, and real pages with such pieces strewn in: the
+    // one-scan refresh gives exactly the reference's text, also for patterns
+    // whose values hold markers.
+    void matchesTheReferenceOnGeneratedTextsAndRealPages_data()
+    {
+        QTest::addColumn<QString>("dateFormat");
+        QTest::addColumn<QString>("timeFormat");
+        QTest::newRow("default patterns") << DateFormat << TimeFormat;
+        QTest::newRow("markers in the values") << "\"<!-- %DATE% --><!-- %/TIME% -->\"d" << "h \"<!-- %TIME% -->\"";
+        QTest::newRow("values with line breaks") << "d\"\r\n\"" << "\"<!-- %YEAR% -->\"h";
+    }
+    void matchesTheReferenceOnGeneratedTextsAndRealPages()
+    {
+        QFETCH(QString, dateFormat);
+        QFETCH(QString, timeFormat);
+        QRandomGenerator random(2026);
+        for (int i = 0; i < 4000; ++i) {
+            QString text;
+            for (int pieces = random.bounded(40); pieces > 0; --pieces)
+                text += RandomPiece(random);
+            QCOMPARE(SmartUpdate(text, Moment, dateFormat, timeFormat),
+                     ReferenceSmartUpdate(text, dateFormat, timeFormat));
+        }
+
+        QStringList pages;
+        const QDir help(QFINDTESTDATA("../../data/SystemFiles/Help"));
+        for (const QString &name : help.entryList({u"*.html"_s}))
+            pages << readFile(help.filePath(name));
+        pages << readFile(QFINDTESTDATA("data/smartupdate/page.htm"));
+        QVERIFY(pages.size() > 5);
+        for (QString page : std::as_const(pages)) {
+            QCOMPARE(SmartUpdate(page, Moment, dateFormat, timeFormat),
+                     ReferenceSmartUpdate(page, dateFormat, timeFormat));
+            for (int i = 0; i < 300; ++i)
+                page.insert(random.bounded(int(page.size()) + 1), RandomPiece(random));
+            QCOMPARE(SmartUpdate(page, Moment, dateFormat, timeFormat),
+                     ReferenceSmartUpdate(page, dateFormat, timeFormat));
+        }
     }
 
     void presentUsesClockAndPreferences()

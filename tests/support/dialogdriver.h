@@ -12,7 +12,6 @@
 #include "controls/locationcontrol.h"
 #include "controls/lookupcombo.h"
 #include "controls/seltextbox.h"
-#include "tests/support/editorfixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,7 +20,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 namespace tavorin::testing {
 
@@ -94,32 +92,5 @@ inline void OpenMarked(DocumentWindow *doc, QString text)
     doc->DocText(text.remove(end, 1));
     doc->textBox()->select(start, end - start);
 }
-
-// A started editor with its one document, made afresh by each test's init
-// and checked by its cleanup: no prompt left unanswered or unused.
-class DialogTestEditor {
-public:
-    // prepare writes the files the editor is to find when it starts.
-    void start(const std::function<void(const TestEnvironment &)> &prepare = {})
-    {
-        m_editor = std::make_unique<EditorFixture>();
-        if (prepare)
-            prepare(m_editor->env);
-        m_editor->start();
-    }
-    void finish()
-    {
-        const QString problems = m_editor->problems();
-        m_editor.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
-    EditorFixture &editor() const { return *m_editor; }
-    DocumentWindow *doc() const { return m_editor->active(); }
-    QString text() const { return doc()->textBox()->text(); }
-    ScriptedDialogs &dialogs() const { return m_editor->facades.dialogs; }
-
-private:
-    std::unique_ptr<EditorFixture> m_editor;
-};
 
 } // namespace tavorin::testing
