@@ -139,6 +139,7 @@ QWidget *FrmPageWizard::colourPage()
         grid->addWidget(m_colours[i], row, column + 1);
         connect(m_colours[i], &ColourSelector::Change, this, &FrmPageWizard::headingFollowsText);
     }
+    grid->setColumnStretch(4, 1);
     headingFollowsText();
     return page;
 }

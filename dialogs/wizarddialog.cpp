@@ -14,6 +14,7 @@
 #include "settings/files.h"
 #include "settings/recentlist.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -21,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+
+#include <algorithm>
 
 namespace tavorin {
 
@@ -56,10 +59,7 @@ WizardDialog::WizardDialog(const QString &objectName, const QString &title, int 
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_back, &QPushButton::clicked, this, [this] { moveTo(&WizardRoute::back, m_route.backStep()); });
     connect(m_next, &QPushButton::clicked, this, [this] { moveTo(&WizardRoute::next, m_route.nextStep()); });
-    connect(m_finish, &QPushButton::clicked, this, [this] {
-        moveTo(&WizardRoute::finish, m_route.saveStep());
-        m_save->setFocus();
-    });
+    connect(m_finish, &QPushButton::clicked, this, [this] { moveTo(&WizardRoute::finish, m_route.saveStep()); });
     connect(m_save, &QPushButton::clicked, this, &WizardDialog::save);
     connect(m_okButton, &QPushButton::clicked, this, &WizardDialog::ok);
 
@@ -140,7 +140,7 @@ void WizardDialog::addSideWidget(QWidget *widget)
 
 void WizardDialog::start()
 {
-    setMinimumWidth(560);
+    setMinimumSize(560, 380);
     showStep();
 }
 
@@ -172,6 +172,17 @@ void WizardDialog::showStep()
     m_pages->setCurrentIndex(pageOfStep(shown));
     setWindowTitle(m_title + u" - "_s + stepName(shown));
     updateButtons();
+    // The first entry of the page takes the focus, or else the button
+    // that goes on.
+    const QList<QWidget *> children = m_pages->currentWidget()->findChildren<QWidget *>();
+    const auto entry = std::find_if(children.begin(), children.end(), [](const QWidget *child) {
+        return (child->focusPolicy() & Qt::TabFocus) && child->isEnabled() && !child->isHidden()
+            && !qobject_cast<const QAbstractButton *>(child);
+    });
+    if (entry != children.end())
+        (*entry)->setFocus();
+    else
+        (m_route.saving() ? (shown == m_route.saveStep() ? m_save : m_okButton) : m_next)->setFocus();
 }
 
 void WizardDialog::updateButtons()
@@ -184,6 +195,10 @@ void WizardDialog::updateButtons()
     m_finish->setEnabled(finishAllowed());
     m_save->setVisible(shown == m_route.saveStep());
     m_okButton->setVisible(shown == m_route.lastStep());
+    // Enter goes on.
+    m_next->setDefault(!m_route.saving());
+    m_save->setDefault(shown == m_route.saveStep());
+    m_okButton->setDefault(shown == m_route.lastStep());
 }
 
 SelTextBox *WizardDialog::AddFileRow(QGridLayout *grid, int row, const QString &caption, const QString &suffix,
@@ -246,7 +261,6 @@ void WizardDialog::save()
     m_saved = path;
     m_route.finishSaving();
     showStep();
-    m_okButton->setFocus();
 }
 
 std::optional<QString> WizardDialog::buildResult()

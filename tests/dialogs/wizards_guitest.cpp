@@ -10,6 +10,8 @@
 #include "tests/support/editorfixture.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 
 using namespace tavorin;
 using namespace tavorin::testing;
@@ -54,6 +56,7 @@ private Q_SLOTS:
         const QString background = m_editor->env.writeFile(u"pics/bg.gif"_s, "new picture");
         m_editor->env.writeFile(u"site/bg.gif"_s, "picture already there");
         const QString notes = m_editor->env.writeFile(u"docs/notes.txt"_s, "first");
+        QVERIFY(QImage(7, 5, QImage::Format_RGB32).save(path(u"pics/logo.png"_s)));
         Prefs().UserEmailAddress = u"old@example.org"_s;
         dialogs().answerMessage(MessageAnswer::Ok); // the missing file
         dialogs().answerFiles({path(u"site/index.htm"_s)});
@@ -79,14 +82,17 @@ private Q_SLOTS:
             SetText(wizard, u"txtFileLocation_0"_s, background);
             Click(wizard, u"cmdNext"_s);
             SetText(wizard, u"txtHeading"_s, u"My Page"_s);
-            SetText(wizard, u"txtFileLocation_1"_s, u"   "_s);
+            SetText(wizard, u"txtFileLocation_1"_s, path(u"pics/logo.png"_s));
             Click(wizard, u"cmdNext"_s);
-            QCOMPARE(stepOf(wizard), 5);
             Click(wizard, u"cmdNext"_s);
             SetText(wizard, u"txtInternetAddress_1"_s, u" HTTP://example.org/"_s);
             QCOMPARE(TextOf(wizard, u"txtInternetAddress_1"_s), u"example.org/"_s);
             Click(wizard, u"cmdNext"_s);
+            SetText(wizard, u"txtFileLocation_2"_s, u"   "_s);
             SetText(wizard, u"txtFileLocation_3"_s, notes);
+            Click(wizard, u"cmdNext"_s);
+            QCOMPARE(stepOf(wizard), 8);
+            Click(wizard, u"cmdBack"_s);
             Click(wizard, u"cmdFinish"_s);
             Click(wizard, u"cmdSave"_s);
             QCOMPARE(stepOf(wizard), 11);
@@ -107,7 +113,8 @@ private Q_SLOTS:
         QVERIFY(page.contains(u"<BODY BACKGROUND=\"bg.gif\" TEXT=\"red\">"_s));
         QVERIFY(page.contains(u"<A HREF=\"http://example.org/\">http://example.org/</A>"_s));
         QVERIFY(page.contains(u"<A HREF=\"notes.txt\">notes.txt</A>"_s));
-        QVERIFY(!page.contains(u"<IMG"_s));
+        QVERIFY(page.contains(u"<IMG SRC=\"logo.png\" WIDTH=\"7\" HEIGHT=\"5\">"_s));
+        QVERIFY(QFileInfo::exists(path(u"site/logo.png"_s)));
         QCOMPARE(contentOf(path(u"site/bg.gif"_s)), QByteArray("picture already there"));
         QCOMPARE(contentOf(path(u"site/notes.txt"_s)), QByteArray("first"));
         QCOMPARE(m_editor->active()->FullPath(), path(u"site/index.htm"_s));
@@ -174,6 +181,26 @@ private Q_SLOTS:
                                 u"\t<FRAME SRC=\"pages/main.htm\">\r\n"_s));
         QCOMPARE(m_editor->facades.launcher.started.value(0).arguments.value(0), path(u"site/frames.htm"_s));
         QCOMPARE(m_editor->window->Documents().size(), 1); // the untitled one only
+    }
+
+    // With the wizard at start-up, the files named on the command line stay
+    // closed, and so does the new document.
+    void wizardAtStartUpTakesThePlaceOfTheFiles()
+    {
+        const QString file = m_editor->env.writeFile(u"a.htm"_s, "<HTML>");
+        Prefs().PageWizard = true;
+        SavePreferences();
+        m_editor->stop();
+        bool shown = false;
+        OnDialog(u"frmPageWizard"_s, [&shown](QDialog *wizard) {
+            shown = IsChecked(wizard, u"chkAlwaysOnOpen"_s);
+            Click(wizard, u"chkAlwaysOnOpen"_s);
+            Click(wizard, u"cmdCancel"_s);
+        });
+        m_editor->start({file});
+        QVERIFY(shown);
+        QVERIFY(m_editor->window->Documents().isEmpty());
+        QVERIFY(!Prefs().PageWizard);
     }
 };
 
