@@ -56,10 +56,7 @@ FrmFramesWizard::FrmFramesWizard(QWidget *parent)
                               u"title bar of a browser when your frames are displayed, and will also appear in any "
                               u"browser bookmark entries."_s},
                              &grid);
-    m_pageTitle = NamedTextBox(u"txtPageTitle"_s, 0, page);
-    m_pageTitle->setAllowQuote(true);
-    grid->addWidget(BuddyLabel(u"lblPageTitle"_s, u"Page Title:"_s, m_pageTitle, page), 0, 0);
-    grid->addWidget(m_pageTitle, 0, 1);
+    m_pageTitle = AddTextRow(grid, 0, u"txtPageTitle"_s, u"Page Title:"_s, true);
     addPage(page);
 
     addPage(framePage());
@@ -114,9 +111,7 @@ QWidget *FrmFramesWizard::framePage()
     QGridLayout *grid = nullptr;
     QWidget *page = TextPage({QString()}, &grid);
     m_frameText = page->findChild<QLabel *>(u"lblWizText"_s);
-    m_frameName = NamedTextBox(u"txtFrameName"_s, 0, page);
-    grid->addWidget(BuddyLabel(u"lblFrameName"_s, u"Name Of Frame:"_s, m_frameName, page), 0, 0);
-    grid->addWidget(m_frameName, 0, 1, 1, 2);
+    m_frameName = AddTextRow(grid, 0, u"txtFrameName"_s, u"Name Of Frame:"_s);
     m_location = AddFileRow(grid, 1, u"HTML Document Location:"_s, QString(), u"HTML Document..."_s, HtmlFilterKind);
     QGroupBox *properties = NamedFrame(u"fmeFrameProperties"_s, u"Frame Properties"_s, page);
     m_scrollbars = NamedCheckBox(u"chkScrollbars"_s, u"Scrollbars"_s, properties);

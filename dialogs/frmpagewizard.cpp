@@ -29,16 +29,6 @@ const char *const PageNames[] = {"Introduction", "Page Title", "Page Colours", "
                                  "Page Introduction", "Internet Links", "File Links", "End Text",
                                  "Personal Details", "Save Web Page", "Finished!"};
 
-SelTextBox *labelledBox(QGridLayout *grid, int row, const QString &name, const QString &caption)
-{
-    QWidget *page = grid->parentWidget();
-    SelTextBox *box = NamedTextBox(name, 0, page);
-    box->setAllowQuote(true);
-    grid->addWidget(BuddyLabel(u"lbl"_s + name.mid(3), caption, box, page), row, 0);
-    grid->addWidget(box, row, 1, 1, 2);
-    return box;
-}
-
 } // namespace
 
 FrmPageWizard::FrmPageWizard(QWidget *parent)
@@ -62,7 +52,7 @@ FrmPageWizard::FrmPageWizard(QWidget *parent)
                      u"browser when your Web page is viewed, and will also appear in any browser bookmark entries "
                      u"made for your Web page."_s},
                     &grid);
-    m_pageTitle = labelledBox(grid, 0, u"txtPageTitle"_s, u"Page Title:"_s);
+    m_pageTitle = AddTextRow(grid, 0, u"txtPageTitle"_s, u"Page Title:"_s, true);
     addPage(page);
 
     addPage(colourPage());
@@ -161,7 +151,7 @@ QWidget *FrmPageWizard::headingPage()
                               u"image (for example, a company logo) to appear above or instead of the heading "
                               u"text."_s},
                              &grid);
-    m_heading = labelledBox(grid, 0, u"txtHeading"_s, u"Heading Text:"_s);
+    m_heading = AddTextRow(grid, 0, u"txtHeading"_s, u"Heading Text:"_s, true);
     m_locations[HeadingImage] = AddFileRow(grid, 1, u"Heading Image:"_s, u"_1"_s, u"Heading Image..."_s,
                                            ImageFilterKind);
     m_headingRule = NamedCheckBox(u"chkHeadingRule"_s, u"Horizontal &Rule After Heading"_s, page);
@@ -227,9 +217,8 @@ QWidget *FrmPageWizard::personalPage()
                               u"enter your name and e-mail address below (if not already shown) and ensure that the "
                               u"box \"Include E-Mail Link\" is checked."_s},
                              &grid);
-    m_userName = labelledBox(grid, 0, u"txtUserName"_s, u"Your Name:"_s);
-    m_emailAddress = labelledBox(grid, 1, u"txtEmailAddress"_s, u"Your E-Mail Address:"_s);
-    m_emailAddress->setAllowQuote(false);
+    m_userName = AddTextRow(grid, 0, u"txtUserName"_s, u"Your Name:"_s, true);
+    m_emailAddress = AddTextRow(grid, 1, u"txtEmailAddress"_s, u"Your E-Mail Address:"_s);
     m_useEmail = NamedCheckBox(u"chkUseEmail"_s, u"&Include E-Mail Link"_s, page);
     m_useEmail->setChecked(true);
     grid->addWidget(m_useEmail, 2, 1);

@@ -201,6 +201,17 @@ void WizardDialog::updateButtons()
     m_okButton->setDefault(shown == m_route.lastStep());
 }
 
+SelTextBox *WizardDialog::AddTextRow(QGridLayout *grid, int row, const QString &name, const QString &caption,
+                                     bool allowQuote)
+{
+    QWidget *page = grid->parentWidget();
+    SelTextBox *box = NamedTextBox(name, 0, page);
+    box->setAllowQuote(allowQuote);
+    grid->addWidget(BuddyLabel(u"lbl"_s + name.mid(3), caption, box, page), row, 0);
+    grid->addWidget(box, row, 1, 1, 2);
+    return box;
+}
+
 SelTextBox *WizardDialog::AddFileRow(QGridLayout *grid, int row, const QString &caption, const QString &suffix,
                                      const QString &title, int filterKind)
 {

@@ -87,6 +87,11 @@ protected:
     // Sets the buttons for the step shown (after a change Finish depends on).
     void updateButtons();
 
+    // A row of the grid for a text: the label caption and the box name
+    // (the label "lbl" + the name after its "txt"), which takes the double
+    // quote when asked.
+    static SelTextBox *AddTextRow(QGridLayout *grid, int row, const QString &name, const QString &caption,
+                                  bool allowQuote = false);
     // A row of the grid for a file: the label caption, the box
     // "txtFileLocation" + suffix and its button "cmdLocalFile" + suffix
     // ("Browse..."), which opens the file dialog titled title.

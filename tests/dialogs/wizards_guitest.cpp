@@ -6,10 +6,10 @@
 #include "app/mainwindow.h"
 #include "app/toolmodel.h"
 #include "dialogs/wizarddialog.h"
+#include "settings/files.h"
 #include "tests/support/dialogdriver.h"
 #include "tests/support/editorfixture.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 
@@ -21,11 +21,8 @@ namespace {
 
 int stepOf(QDialog *dialog) { return qobject_cast<WizardDialog *>(dialog)->step(); }
 
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+// The text of a file; "" when it cannot be read.
+QString contentOf(const QString &path) { return ReadTextFile(path).text; }
 
 } // namespace
 
@@ -109,14 +106,14 @@ private Q_SLOTS:
         });
         clickTool(u"mnuFileWebPageWizard"_s);
 
-        const QString page = QString::fromUtf8(contentOf(path(u"site/index.htm"_s)));
+        const QString page = contentOf(path(u"site/index.htm"_s));
         QVERIFY(page.contains(u"<BODY BACKGROUND=\"bg.gif\" TEXT=\"red\">"_s));
         QVERIFY(page.contains(u"<A HREF=\"http://example.org/\">http://example.org/</A>"_s));
         QVERIFY(page.contains(u"<A HREF=\"notes.txt\">notes.txt</A>"_s));
         QVERIFY(page.contains(u"<IMG SRC=\"logo.png\" WIDTH=\"7\" HEIGHT=\"5\">"_s));
         QVERIFY(QFileInfo::exists(path(u"site/logo.png"_s)));
-        QCOMPARE(contentOf(path(u"site/bg.gif"_s)), QByteArray("picture already there"));
-        QCOMPARE(contentOf(path(u"site/notes.txt"_s)), QByteArray("first"));
+        QCOMPARE(contentOf(path(u"site/bg.gif"_s)), u"picture already there"_s);
+        QCOMPARE(contentOf(path(u"site/notes.txt"_s)), u"first"_s);
         QCOMPARE(m_editor->active()->FullPath(), path(u"site/index.htm"_s));
         QCOMPARE(Prefs().UserName, u"Ann"_s);
         QCOMPARE(Prefs().UserEmailAddress, u"old@example.org"_s);
@@ -175,7 +172,7 @@ private Q_SLOTS:
         });
         clickTool(u"mnuFramesWizard"_s);
 
-        const QString frames = QString::fromUtf8(contentOf(path(u"site/frames.htm"_s)));
+        const QString frames = contentOf(path(u"site/frames.htm"_s));
         QVERIFY(frames.contains(u"<FRAMESET ROWS=\"25,*\">"_s));
         QVERIFY(frames.contains(u"\t<FRAME SRC=\"top.htm\" NAME=\"nav\" SCROLLING=\"No\">\r\n"
                                 u"\t<FRAME SRC=\"pages/main.htm\">\r\n"_s));
