@@ -29,17 +29,6 @@ namespace tavorin {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QPushButton *wizardButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
-
 WizardDialog::WizardDialog(const QString &objectName, const QString &title, int helpTopic, WizardRoute route,
                            QWidget *parent)
     : TagDialog(objectName, title, helpTopic, parent),
@@ -48,13 +37,13 @@ WizardDialog::WizardDialog(const QString &objectName, const QString &title, int 
       m_pages(new QStackedWidget(this)),
       m_target(RecentFolder() + u"index.htm"_s)
 {
-    QPushButton *help = wizardButton(u"cmdHelp"_s, u"&Help"_s, this);
-    QPushButton *cancel = wizardButton(u"cmdCancel"_s, u"&Cancel"_s, this);
-    m_back = wizardButton(u"cmdBack"_s, u"<< &Back"_s, this);
-    m_next = wizardButton(u"cmdNext"_s, u"&Next >>"_s, this);
-    m_finish = wizardButton(u"cmdFinish"_s, u"&Finish"_s, this);
-    m_save = wizardButton(u"cmdSave"_s, u"&Save As..."_s, this);
-    m_okButton = wizardButton(u"cmdOK"_s, u"OK"_s, this);
+    QPushButton *help = NamedButton(u"cmdHelp"_s, u"&Help"_s, this);
+    QPushButton *cancel = NamedButton(u"cmdCancel"_s, u"&Cancel"_s, this);
+    m_back = NamedButton(u"cmdBack"_s, u"<< &Back"_s, this);
+    m_next = NamedButton(u"cmdNext"_s, u"&Next >>"_s, this);
+    m_finish = NamedButton(u"cmdFinish"_s, u"&Finish"_s, this);
+    m_save = NamedButton(u"cmdSave"_s, u"&Save As..."_s, this);
+    m_okButton = NamedButton(u"cmdOK"_s, u"OK"_s, this);
     connect(help, &QPushButton::clicked, this, [this] { ShowHelp(this, HelpContextTopic); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_back, &QPushButton::clicked, this, [this] { moveTo(&WizardRoute::back, m_route.backStep()); });
@@ -141,6 +130,16 @@ void WizardDialog::addSideWidget(QWidget *widget)
 void WizardDialog::start()
 {
     setMinimumSize(560, 380);
+    // The pages came after the buttons: Tab goes through a page first.
+    QWidget *last = this;
+    while (last->nextInFocusChain() != this)
+        last = last->nextInFocusChain();
+    for (const QString &name : {u"cmdBack"_s, u"cmdNext"_s, u"cmdFinish"_s, u"cmdSave"_s, u"cmdOK"_s, u"cmdCancel"_s,
+                                u"cmdHelp"_s}) {
+        auto *button = findChild<QPushButton *>(name);
+        setTabOrder(last, button);
+        last = button;
+    }
     showStep();
 }
 
@@ -217,7 +216,7 @@ SelTextBox *WizardDialog::AddFileRow(QGridLayout *grid, int row, const QString &
 {
     QWidget *page = grid->parentWidget();
     SelTextBox *box = NamedTextBox(u"txtFileLocation"_s + suffix, 0, page, BoxStyle::Path);
-    auto *browse = wizardButton(u"cmdLocalFile"_s + suffix, u"Browse..."_s, page);
+    auto *browse = NamedButton(u"cmdLocalFile"_s + suffix, u"Browse..."_s, page);
     grid->addWidget(BuddyLabel(u"lblFileLocation"_s + suffix, caption, box, page), row, 0);
     grid->addWidget(box, row, 1);
     grid->addWidget(browse, row, 2);
