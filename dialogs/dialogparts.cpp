@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace tavorin {
@@ -70,6 +71,11 @@ QCheckBox *NamedCheckBox(const QString &name, const QString &caption, QWidget *p
 QRadioButton *NamedOption(const QString &name, const QString &caption, QWidget *parent)
 {
     return namedButton<QRadioButton>(name, caption, parent);
+}
+
+QPushButton *NamedButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    return namedButton<QPushButton>(name, caption, parent);
 }
 
 void AddScriptBoxes(QGridLayout *grid, int firstRow, const QString &name, const QString &label,

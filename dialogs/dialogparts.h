@@ -17,6 +17,7 @@ class QCheckBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -33,6 +34,7 @@ QLabel *BuddyLabel(const QString &name, const QString &caption, QWidget *buddy, 
 QGroupBox *NamedFrame(const QString &name, const QString &title, QWidget *parent);
 QCheckBox *NamedCheckBox(const QString &name, const QString &caption, QWidget *parent);
 QRadioButton *NamedOption(const QString &name, const QString &caption, QWidget *parent);
+QPushButton *NamedButton(const QString &name, const QString &caption, QWidget *parent);
 
 // The script boxes of a dialog, name + "_0", name + "_1" ..., one per
 // caption, at most 255 characters, each under a label (label + "_" + index)
