@@ -40,6 +40,7 @@ FrmAutoLoad::FrmAutoLoad(const QString &selectedText, QWidget *parent)
     m_location->setSizePolicy(keepSpace);
     m_delay = NamedTextBox(u"txtDelay"_s, 3, frame, BoxStyle::DigitsOnly);
     m_delay->setText(QString::number(AutoLoadOptions().delay));
+    m_delay->setMaximumWidth(m_delay->fontMetrics().horizontalAdvance(u"00000000"_s));
     auto *spin = new UpDown(m_delay, 0, MaximumDelay, frame);
     spin->setObjectName(u"udDelay"_s);
 

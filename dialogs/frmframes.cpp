@@ -66,9 +66,7 @@ FrmFrames::FrmFrames(const QString &selectedText, QWidget *parent)
             if (on)
                 m_elementFrames->setCurrentIndex(i);
         });
-    connect(m_file, &QRadioButton::toggled, this, [this](bool on) {
-        m_location->setLocationStyle(on ? LocationStyle::LocalFile : LocationStyle::Web);
-    });
+    CoupleFileOption(m_file, m_location);
     // Frame documents keep the spelling of their paths, whatever LowerCasePaths says.
     m_location->setLowerCasePaths(false);
     m_file->setChecked(true);
@@ -175,12 +173,7 @@ void FrmFrames::readBack(const FrameDialogOptions &options)
         m_scripts[i]->setText(set.scripts[i]);
 
     const FrameOptions &frame = options.frame;
-    if (!frame.source.isEmpty()) {
-        if (m_location->SetupWeb(frame.source))
-            m_url->setChecked(true);
-        else
-            m_location->setLocation(frame.source);
-    }
+    ReadBackLocation(m_location, m_url, frame.source);
     m_frameName->setText(frame.name);
     m_resizable->setChecked(frame.resizable);
     setIfValue(m_scrollbars, frame.attributes[0]);

@@ -43,6 +43,8 @@ FrmSound::FrmSound(const QString &selectedText, QWidget *parent)
     m_volume->setValue(MaximumVolume);
     m_currentVolume = new QLabel(QString::number(MaximumVolume), frame);
     m_currentVolume->setObjectName(u"lblCurrentVolume"_s);
+    // Wide enough for the highest value, so the slider keeps its length.
+    m_currentVolume->setMinimumWidth(m_currentVolume->fontMetrics().horizontalAdvance(u"000"_s));
     m_controls = NamedCheckBox(u"chkControls"_s, u"&Show Controls"_s, frame);
     m_loop = NamedCheckBox(u"chkLoop"_s, u"&Play In Loop"_s, frame);
     m_startAuto = NamedCheckBox(u"chkStartAuto"_s, u"Start &Automatically"_s, frame);
@@ -63,9 +65,7 @@ FrmSound::FrmSound(const QString &selectedText, QWidget *parent)
 
     connect(m_volume, &QSlider::valueChanged, m_currentVolume,
             [this](int volume) { m_currentVolume->setText(QString::number(volume)); });
-    connect(m_file, &QRadioButton::toggled, this, [this](bool on) {
-        m_location->setLocationStyle(on ? LocationStyle::LocalFile : LocationStyle::Web);
-    });
+    CoupleFileOption(m_file, m_location);
     // A hidden player must start by itself; one that does not start by
     // itself must be shown.
     connect(m_controls, &QCheckBox::toggled, m_startAuto, [this](bool on) {
@@ -84,12 +84,7 @@ FrmSound::FrmSound(const QString &selectedText, QWidget *parent)
 
 void FrmSound::readBack(const SoundOptions &options)
 {
-    if (!options.source.isEmpty()) {
-        if (m_location->SetupWeb(options.source))
-            m_url->setChecked(true);
-        else
-            m_location->setLocation(options.source);
-    }
+    ReadBackLocation(m_location, m_url, options.source);
     m_volume->setValue(options.volume);
     // The options are consistent, so setting the controls first never
     // changes the other box against them.
