@@ -103,6 +103,23 @@ LocationControl *ImageLocationControl(QWidget *parent)
     return location;
 }
 
+void ReadBackLocation(LocationControl *location, QRadioButton *url, const QString &value)
+{
+    if (value.isEmpty())
+        return;
+    if (location->SetupWeb(value))
+        url->setChecked(true);
+    else
+        location->setLocation(value);
+}
+
+void CoupleFileOption(QRadioButton *file, LocationControl *location)
+{
+    QObject::connect(file, &QRadioButton::toggled, location, [location](bool on) {
+        location->setLocationStyle(on ? LocationStyle::LocalFile : LocationStyle::Web);
+    });
+}
+
 QString ActiveDocumentText()
 {
     const DocumentWindow *doc = activeDocument();

@@ -48,6 +48,12 @@ void AddScriptBoxes(QGridLayout *grid, int firstRow, const QString &name, const 
 // and the image files' filter.
 LocationControl *ImageLocationControl(QWidget *parent);
 
+// The location of a tag read back: an address goes into the web layout and
+// checks url; anything else is set as it stands. Nothing for "".
+void ReadBackLocation(LocationControl *location, QRadioButton *url, const QString &value);
+// Checking file shows the location's local-file layout, unchecking it the web layout.
+void CoupleFileOption(QRadioButton *file, LocationControl *location);
+
 // The whole text and the folder (with a trailing separator) of the active
 // document; "" when there is none or it was never saved.
 QString ActiveDocumentText();
