@@ -9,12 +9,15 @@
 #include "app/rtfreader.h"
 #include "app/statusmessages.h"
 #include "app/textrules.h"
+#include "dialogs/frmautoload.h"
 #include "dialogs/frmbodysetup.h"
+#include "dialogs/frmframes.h"
 #include "dialogs/frmhorizrule.h"
 #include "dialogs/frmimage.h"
 #include "dialogs/frmlink.h"
 #include "dialogs/frmquicktable.h"
 #include "dialogs/frmsearcheng.h"
+#include "dialogs/frmsound.h"
 #include "dialogs/frmtable.h"
 #include "html/guards.h"
 #include "html/insertstate.h"
@@ -81,6 +84,9 @@ std::optional<QString> runTagDialog(const QString &form, const QString &text)
         {QStringLiteral("frmSearchEng"), [](const QString &) { return FrmSearchEng::Form_Run(); }},
         {QStringLiteral("frmTable"), [](const QString &t) { return FrmTable::Form_Run(t); }},
         {QStringLiteral("frmQuickTable"), [](const QString &t) { return FrmQuickTable::Form_Run(t); }},
+        {QStringLiteral("frmAutoLoad"), [](const QString &t) { return FrmAutoLoad::Form_Run(t); }},
+        {QStringLiteral("frmSound"), [](const QString &t) { return FrmSound::Form_Run(t); }},
+        {QStringLiteral("frmFrames"), [](const QString &t) { return FrmFrames::Form_Run(t); }},
     };
     for (const auto &[name, run] : runners) {
         if (name == form)

@@ -232,19 +232,18 @@ const QList<DialogCommand> &DialogCommands()
         {u"Search Engine Links"_s, u"frmSearchEng"_s},
         {u"Advanced Table"_s, u"frmTable"_s, true},
         {u"Quick Table"_s, u"frmQuickTable"_s, true},
+        {u"Timer Auto-Load"_s, u"frmAutoLoad"_s},
+        {u"Meta Refresh"_s, u"frmAutoLoad"_s},
+        {u"Page Sound"_s, u"frmSound"_s},
+        {u"Advanced Frames"_s, u"frmFrames"_s},
     };
     return commands;
 }
 
 const QList<AwaitedCommand> &CommandsAwaitingInput()
 {
-    static const QList<AwaitedCommand> awaited{
-        // Tag dialogs.
-        {u"Timer Auto-Load"_s, u"frmAutoLoad"_s},
-        {u"Meta Refresh"_s, u"frmAutoLoad"_s},
-        {u"Page Sound"_s, u"frmSound"_s},
-        {u"Advanced Frames"_s, u"frmFrames"_s},
-    };
+    // Empty while every command the program knows has what it needs.
+    static const QList<AwaitedCommand> awaited;
     return awaited;
 }
 

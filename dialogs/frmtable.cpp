@@ -138,9 +138,7 @@ QGroupBox *FrmTable::backgroundFrame(QWidget *parent)
     m_preview = new ImagePreview(frame);
     m_preview->setObjectName(u"ipImagePreview"_s);
     m_preview->setFixedSize(120, 90);
-    connect(m_url, &QRadioButton::toggled, this, [this](bool on) {
-        m_imageLocation->setLocationStyle(on ? LocationStyle::Web : LocationStyle::LocalFile);
-    });
+    CoupleFileOption(m_file, m_imageLocation);
     connect(m_imageLocation, &LocationControl::LocationChange, this,
             [this] { m_preview->ShowPreview(m_imageLocation->Location(), ActiveDocumentFolder()); });
 
@@ -187,12 +185,7 @@ void FrmTable::readBack(const TableOptions &options)
     }
     if (controls.noWrap)
         controls.noWrap->setChecked(options.noWrap);
-    if (options.background.isEmpty())
-        return;
-    if (m_imageLocation->SetupWeb(options.background))
-        m_url->setChecked(true);
-    else
-        m_imageLocation->setLocation(options.background);
+    ReadBackLocation(m_imageLocation, m_url, options.background);
 }
 
 TableOptions FrmTable::optionsOf(TableElement element) const

@@ -1,28 +1,38 @@
 #include "html/elementedit.h"
 
-#include "app/textrules.h"
 #include "html/valuehelpers.h"
+#include "settings/preferences.h"
 
 namespace tavorin {
 
-using namespace Qt::StringLiterals;
+namespace {
+
+// Where the opening tag starts and ends (after its ">"); both -1 without "<".
+std::pair<qsizetype, qsizetype> openingTagSpan(const QString &text)
+{
+    const qsizetype start = text.indexOf(u'<');
+    if (start < 0)
+        return {-1, -1};
+    const qsizetype close = text.indexOf(u'>', start);
+    return {start, close < 0 ? text.size() : close + 1};
+}
+
+} // namespace
 
 QString OpeningTagOf(const QString &text)
 {
-    const qsizetype close = text.indexOf(u'>');
-    return close > 0 ? text.left(close + 1) : QString();
+    const auto [start, end] = openingTagSpan(text);
+    return start < 0 ? QString() : text.mid(start, end - start);
 }
 
-QString ReplaceOpeningTag(const QString &text, const QString &openingTag, const QString &newTag)
+QString ReplaceOrWrapElement(const QString &opening, const QString &text, bool sameKind, const QString &tag)
 {
-    // The spaces in front belong to the layout around the element, not to its tag.
-    const qsizetype spaces = qMin(text.size() - TrimLeadingSpaces(text).size(), openingTag.size());
-    return text.left(spaces) + newTag + text.mid(openingTag.size());
-}
-
-QString WrapInElement(const QString &newTag, const QString &tagName, const QString &text, bool indent)
-{
-    return newTag + u"\r\n"_s + (indent ? IndentLines(1, text) : text) + u"\r\n</"_s + tagName + u'>';
+    if (sameKind) {
+        const auto [start, end] = openingTagSpan(text);
+        return start < 0 ? opening + text : text.left(start) + opening + text.mid(end);
+    }
+    const QString content = Prefs().IndentCode ? IndentLines(1, text) : text;
+    return opening + QStringLiteral("\r\n") + content + QStringLiteral("\r\n</") + tag + u'>';
 }
 
 } // namespace tavorin

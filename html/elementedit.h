@@ -1,23 +1,23 @@
 #pragma once
 
-// How the element dialogs (tables, frames) put a rebuilt opening tag back:
-// applied to a selected element of the same kind only its opening tag is
-// replaced; otherwise the selected text is wrapped in the new element.
+// Editing a selected element by its opening tag: the frame dialog (and any
+// dialog that builds one element at a time) either replaces only the opening
+// tag of a selected element of its own kind, keeping what the element holds,
+// or wraps the selected text in a new element.
 
 #include <QString>
 
 namespace tavorin {
 
-// The text up to and including its first ">", when that ">" is not the first
-// character; "" otherwise.
+// The opening tag of a selected element: from its first "<" up to and
+// including the first ">" after it (to the end when there is none); "" when
+// the text holds no "<".
 QString OpeningTagOf(const QString &text);
 
-// newTag in place of the opening tag that text begins with (spaces before it
-// stay); the rest of the text follows unchanged.
-QString ReplaceOpeningTag(const QString &text, const QString &openingTag, const QString &newTag);
-
-// newTag + "\r\n" + text (indented by one tab when indent is true) + "\r\n"
-// + "</" + tagName + ">".
-QString WrapInElement(const QString &newTag, const QString &tagName, const QString &text, bool indent);
+// With sameKind: opening in place of the text's opening tag (the text
+// without "<" is put after it).
+// Otherwise opening + "\r\n" + the text (indented by one tab when IndentCode
+// is on) + "\r\n" + "</" + tag + ">".
+QString ReplaceOrWrapElement(const QString &opening, const QString &text, bool sameKind, const QString &tag);
 
 } // namespace tavorin

@@ -4,7 +4,6 @@
 #include "html/elementedit.h"
 #include "html/tagreaders.h"
 #include "html/valuehelpers.h"
-#include "settings/preferences.h"
 
 namespace tavorin {
 
@@ -154,12 +153,8 @@ TableSelection ClassifyTableText(const QString &selected)
             break;
         }
     }
-    if (selection.kind != TableElement::None) {
+    if (selection.kind != TableElement::None)
         selection.openingTag = OpeningTagOf(selected);
-        // An unfinished tag is the tag being edited.
-        if (selection.openingTag.isEmpty())
-            selection.openingTag = selected;
-    }
     return selection;
 }
 
@@ -207,10 +202,8 @@ QString BuildTableTag(const TableOptions &options)
 
 QString BuildTableText(const TableOptions &options, const TableSelection &selection)
 {
-    const QString tag = BuildTableTag(options);
-    if (options.element == selection.kind)
-        return ReplaceOpeningTag(selection.text, selection.openingTag, tag);
-    return WrapInElement(tag, TableTagName(options.element), selection.text, Prefs().IndentCode);
+    return ReplaceOrWrapElement(BuildTableTag(options), selection.text, options.element == selection.kind,
+                                TableTagName(options.element));
 }
 
 } // namespace tavorin

@@ -60,8 +60,8 @@ struct TableOptions {
 
 // The text handed to the dialog: its kind, from how it begins once trimmed
 // ("<TABLE", "<TR", "<TD", "<CAPTION", "<TH", any case), and its opening
-// tag (OpeningTagOf; the whole text for an element whose ">" is missing,
-// "" for None).
+// tag (OpeningTagOf; to the end of the text when its ">" is missing; "" for
+// None).
 struct TableSelection {
     QString text;
     TableElement kind = TableElement::None;

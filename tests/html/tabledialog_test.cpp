@@ -100,7 +100,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("openingTag");
         QTest::newRow("block") << u"<table border=1>\r\n<TR></TR></table>"_s << TableElement::Block
                                << u"<table border=1>"_s;
-        QTest::newRow("row after spaces") << u"  <TR>x</TR>"_s << TableElement::Row << u"  <TR>"_s;
+        QTest::newRow("row after spaces") << u"  <TR>x</TR>"_s << TableElement::Row << u"<TR>"_s;
         QTest::newRow("data cell") << u"<Td>x</Td>"_s << TableElement::DataCell << u"<Td>"_s;
         QTest::newRow("caption") << u"<CAPTION>x</CAPTION>"_s << TableElement::Caption << u"<CAPTION>"_s;
         QTest::newRow("header cell") << u"<TH>x</TH>"_s << TableElement::HeaderCell << u"<TH>"_s;
