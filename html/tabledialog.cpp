@@ -102,7 +102,8 @@ QStringList TableFieldItems(TableElement element, TableFieldKind kind)
 {
     switch (kind) {
     case Kind::HAlign:
-        return element == TableElement::Block ? AlignValues().mid(0, 2) : AlignValues();
+        // A table block is placed left or right; there is no centred one.
+        return element == TableElement::Block ? QStringList{u"Left"_s, u"Right"_s} : AlignValues();
     case Kind::VAlign:
         return element == TableElement::Caption ? QStringList{u"Top"_s, u"Bottom"_s} : VAlignValues();
     case Kind::Colour:

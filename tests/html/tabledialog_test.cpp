@@ -236,11 +236,11 @@ private Q_SLOTS:
             const QString tag = BuildTableTag(options);
             QVERIFY2(ReadTableTag(options.element, tag) == expected, qPrintable(tag));
 
-            const QString element = BuildTableText(options, ClassifyTableText(u"inner"_s));
-            const TableSelection selection = ClassifyTableText(element);
+            const QString wrapped = BuildTableText(options, ClassifyTableText(u"inner"_s));
+            const TableSelection selection = ClassifyTableText(wrapped);
             QCOMPARE(selection.kind, options.element);
             QCOMPARE(selection.openingTag, tag);
-            QCOMPARE(BuildTableText(options, selection), element);
+            QCOMPARE(BuildTableText(options, selection), wrapped);
         }
     }
 };
