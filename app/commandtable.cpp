@@ -154,15 +154,6 @@ const DialogCommand *findDialog(const QString &command)
     return nullptr;
 }
 
-const AwaitedCommand *findAwaited(const QString &command)
-{
-    for (const AwaitedCommand &awaited : CommandsAwaitingInput()) {
-        if (is(command, awaited.command))
-            return &awaited;
-    }
-    return nullptr;
-}
-
 CommandOutcome inserting(const QString &text, bool select)
 {
     CommandOutcome outcome;
@@ -179,11 +170,10 @@ CommandOutcome doing(CommandAction action)
     return outcome;
 }
 
-CommandOutcome unknown(const QString &waitsFor)
+CommandOutcome unknown()
 {
     CommandOutcome outcome;
     outcome.action = CommandAction::Unknown;
-    outcome.waitsFor = waitsFor;
     return outcome;
 }
 
@@ -240,13 +230,6 @@ const QList<DialogCommand> &DialogCommands()
     return commands;
 }
 
-const QList<AwaitedCommand> &CommandsAwaitingInput()
-{
-    // Empty while every command the program knows has what it needs.
-    static const QList<AwaitedCommand> awaited;
-    return awaited;
-}
-
 SplitSelection SplitTrailingLineBreak(const QString &selection)
 {
     const QString crlf = QString::fromLatin1(CrLf);
@@ -281,8 +264,6 @@ bool IsCommandText(const QString &command)
     static const QStringView editing[] = {u"Copy", u"Cut", u"Delete", u"Paste", u"Undo", u"Insert File"};
     const auto named = [&command](QStringView name) { return is(command, name); };
     return std::any_of(std::begin(editing), std::end(editing), named)
-           || std::any_of(CommandsAwaitingInput().begin(), CommandsAwaitingInput().end(),
-                          [&named](const AwaitedCommand &awaited) { return named(awaited.command); })
            || findDialog(command)
            || IsFormatCommand(command) || IsPromptedInsert(command)
            || std::any_of(SingleTagRows.begin(), SingleTagRows.end(),
@@ -320,9 +301,6 @@ CommandOutcome DecideCommand(const CommandRequest &request)
         outcome.selectInserted = dialog->selectInserted;
         return outcome;
     }
-    if (const AwaitedCommand *awaited = findAwaited(command))
-        return unknown(awaited->waitsFor);
-
     if (std::optional<PromptedResult> prompted = PromptedInsert(command, sel)) {
         if (prompted->cancelled)
             return doing(CommandAction::Nothing);
@@ -365,7 +343,7 @@ CommandOutcome DecideCommand(const CommandRequest &request)
                             || (row->selects == Selects::WhenTextSelected && !sel.isEmpty());
         return inserting(row->keepsLineBreak ? result + split.lineBreak : result, select);
     }
-    return unknown({});
+    return unknown();
 }
 
 } // namespace tavorin
