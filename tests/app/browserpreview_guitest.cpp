@@ -10,7 +10,6 @@
 #include "app/toolmodel.h"
 #include "tests/support/editorfixture.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -29,12 +28,6 @@ const QString SaveFirst = u"This document must be saved before it can be viewed 
 const QString SaveChanges = u"The document \"page.htm\" has changed.\r\n\r\n"
                             "Do you want to save the changes before viewing it in a browser?"_s;
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
 } // namespace
 
 class BrowserPreviewTest : public QObject {
@@ -45,12 +38,7 @@ private:
 
     ScriptedDialogs &dialogs() { return m_editor->facades.dialogs; }
     ScriptedLauncher &launcher() { return m_editor->facades.launcher; }
-    void click(const QString &toolName)
-    {
-        const Tool *tool = m_editor->window->tools().FindTool(toolName);
-        QVERIFY2(tool, qPrintable(toolName));
-        m_editor->window->OnToolClick(tool->key);
-    }
+    void click(const QString &toolName) { m_editor->click(toolName); }
     // A shell script that writes each argument it gets on a line of its own.
     QString fakeBrowser(const QString &name)
     {
@@ -73,24 +61,20 @@ private Q_SLOTS:
     void cleanup()
     {
         installLauncher(&m_editor->facades.launcher);
-        m_editor->stop();
-        QVERIFY2(m_editor->problems().isEmpty(), qPrintable(m_editor->problems()));
-        m_editor.reset();
+        Finish(m_editor);
     }
 
     // The page reaches the browser as one argument, without a shell.
     void browserGetsThePathAsOneArgument()
     {
         const QString browser = fakeBrowser(u"fake browser"_s);
-        QDir().mkpath(m_editor->path(u"my web; $(x) 'a'"_s));
-        const QString page = m_editor->path(u"my web; $(x) 'a'/-page one.htm"_s);
-        QFile(page).open(QIODevice::WriteOnly);
+        const QString page = m_editor->env.writeFile(u"my web; $(x) 'a'/-page one.htm"_s, {});
         QtLauncher real;
         installLauncher(&real);
         Prefs().Browsers[3] = {u"Fake"_s, browser};
         QVERIFY(OpenFile(page));
         click(u"mnuBrowser3"_s);
-        QTRY_COMPARE(readAll(browser + u".args"_s), page.toUtf8() + '\n');
+        QTRY_COMPARE(ReadBytes(browser + u".args"_s), page.toUtf8() + '\n');
     }
 
     // Each question answered each way; SaveBeforeView saves without asking.
@@ -119,13 +103,8 @@ private Q_SLOTS:
         QFETCH(bool, saved);
         QFETCH(bool, shown);
         const QString page = m_editor->path(u"page.htm"_s);
-        if (!untitled) {
-            QFile file(page);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("old");
-            file.close();
-            QVERIFY(OpenFile(page));
-        }
+        if (!untitled)
+            QVERIFY(OpenFile(m_editor->env.writeFile(u"page.htm"_s, "old")));
         DocumentWindow *doc = m_editor->active();
         doc->textBox()->selectAll();
         QTest::keyClicks(doc->textBox(), u"new"_s);
@@ -144,7 +123,7 @@ private Q_SLOTS:
         for (const MessageRequest &asked : dialogs().messages())
             QVERIFY(asked.title == u"View In Browser" && asked.icon == MessageIcon::Question
                     && asked.buttons == (untitled ? MessageButtons::YesNo : MessageButtons::YesNoCancel));
-        QCOMPARE(readAll(page), saved ? QByteArray("new") : untitled ? QByteArray("<none>") : QByteArray("old"));
+        QCOMPARE(ReadBytes(page), saved ? QByteArray("new") : untitled ? QByteArray("<unreadable>") : QByteArray("old"));
         QCOMPARE(doc->Dirty(), !saved);
         QCOMPARE(launcher().started.size(), shown ? 1 : 0);
         if (shown)
@@ -171,8 +150,8 @@ private Q_SLOTS:
         QFETCH(QString, browser);
         QFETCH(QString, target);
         QFETCH(QString, message);
-        QFile(m_editor->path(u"page.htm"_s)).open(QIODevice::WriteOnly);
-        QFile(m_editor->path(u"not executable"_s)).open(QIODevice::WriteOnly);
+        m_editor->env.writeFile(u"page.htm"_s, {});
+        m_editor->env.writeFile(u"not executable"_s, {});
         if (browser == u"not executable")
             browser = m_editor->path(browser);
         QtLauncher real;
@@ -200,12 +179,11 @@ private Q_SLOTS:
         m_editor->stop();
         m_editor->start();
         QVERIFY(!m_editor->window->tools().FindTool(u"mnuRefGuideSystem2"_s)->visible);
-        const QString pdf = m_editor->path(u"guide.pdf"_s);
-        QFile(pdf).open(QIODevice::WriteOnly);
+        const QString pdf = m_editor->env.writeFile(u"guide.pdf"_s, {});
         const QString browser = fakeBrowser(u"browser"_s);
         Prefs().Browsers[2] = {u"Fake"_s, browser};
         Prefs().ActiveBrowser = 2;
-        Prefs().Guides[4] = {u"Local"_s, m_editor->path(u"guide.pdf"_s)};
+        Prefs().Guides[4] = {u"Local"_s, pdf};
         OpenReferenceGuide(u" https://example.org/ref "_s);
         OpenReferenceGuide(u"http://example.org/REF.HTML"_s);
         m_editor->window->OnBandOpen(u"mnuReferenceGuide"_s);

@@ -31,23 +31,14 @@ class CommandRunnerTest : public QObject {
 
     RichTextBox *box() const { return m_doc->textBox(); }
 
-    // A document holding text with a selection, marked in the text with "["
-    // and "]": "a[bc]d", "ab[]c".
-    void openMarked(QString text)
-    {
-        const qsizetype start = text.indexOf(u'[');
-        text.remove(start, 1);
-        const qsizetype end = text.indexOf(u']');
-        m_doc->DocText(text.remove(end, 1));
-        box()->select(start, end - start);
-        QCOMPARE(box()->text(), text);
-    }
+    // The text with "[" and "]" around the selection, as OpenMarked takes it.
+    void openMarked(const QString &text) { OpenMarked(m_doc, text); }
     QString marked() const
     {
         return box()->text().insert(box()->selStart() + box()->selLength(), u']').insert(box()->selStart(), u'[');
     }
 
-    ScriptedDialogs &dialogs() const { return m_editor->facades.dialogs; }
+    ScriptedDialogs &dialogs() const { return m_editor->dialogs(); }
     QList<MessageRequest> messages() const { return dialogs().messages(); }
 
 private Q_SLOTS:
@@ -66,11 +57,9 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        const QString problems = m_editor->problems();
         m_doc = nullptr;
         m_window = nullptr;
-        m_editor.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
+        Finish(m_editor);
     }
 
     // Text and selection before and after; "[" and "]" mark the selection.

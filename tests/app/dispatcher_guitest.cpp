@@ -29,12 +29,7 @@ private:
     TestEnvironment *m_env = nullptr;
     MainWindow *m_window = nullptr;
 
-    void click(const char *toolName)
-    {
-        const Tool *tool = m_window->tools().FindTool(QString::fromLatin1(toolName));
-        QVERIFY2(tool, toolName);
-        m_window->OnToolClick(tool->key);
-    }
+    void click(const QString &toolName) { m_editor->click(toolName); }
     void drop(const QStringList &paths)
     {
         QMimeData data;
@@ -58,12 +53,7 @@ private Q_SLOTS:
         m_editor->start();
         m_window = m_editor->window.get();
     }
-    void cleanup()
-    {
-        m_editor->stop();
-        QVERIFY2(m_editor->problems().isEmpty(), qPrintable(m_editor->problems()));
-        m_editor.reset();
-    }
+    void cleanup() { Finish(m_editor); }
 
     void newAndCloseFollowTheDocuments()
     {
@@ -109,7 +99,7 @@ private Q_SLOTS:
             return values[which];
         };
         const bool before = value();
-        m_window->OnToolClick(m_window->tools().FindTool(tool)->key);
+        click(tool);
         QCOMPARE(value(), !before);
         m_window->OnBandOpen(QStringLiteral("mnuOptions"));
         QCOMPARE(m_window->tools().IsChecked(tool), !before);
@@ -140,7 +130,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, tool);
         click("mnuFileNew");
-        m_window->OnToolClick(m_window->tools().FindTool(tool)->key);
+        click(tool);
         QCOMPARE(m_window->documentArea()->subWindowList().size(), 2);
         if (tool == QLatin1String("mnuWindowTileVert")) {
             const auto windows = m_window->documentArea()->subWindowList();

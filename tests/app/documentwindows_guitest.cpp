@@ -19,29 +19,24 @@ using namespace Qt::StringLiterals;
 class DocumentWindowsTest : public QObject {
     Q_OBJECT
 
-    EditorFixture *m_editor = nullptr;
+    std::unique_ptr<EditorFixture> m_editor;
     MainWindow *m_window = nullptr;
 
     QMdiArea *area() const { return m_window->documentArea(); }
-    void click(const QString &toolName) { m_window->OnToolClick(m_window->tools().FindTool(toolName)->key); }
+    void click(const QString &toolName) { m_editor->click(toolName); }
 
 private Q_SLOTS:
     void initTestCase() { InstallProgramIcons(); }
     void init()
     {
-        m_editor = new EditorFixture;
+        m_editor = std::make_unique<EditorFixture>();
         m_editor->start();
         m_window = m_editor->window.get();
         m_window->resize(1000, 800);
         m_window->NewDocument();
         m_window->NewDocument();
     }
-    void cleanup()
-    {
-        m_editor->stop();
-        QVERIFY2(m_editor->problems().isEmpty(), qPrintable(m_editor->problems()));
-        delete m_editor;
-    }
+    void cleanup() { Finish(m_editor); }
 
     // A right-click reaches the viewport as a context-menu event, the menu
     // key reaches the text box: either way only the program's menu opens,

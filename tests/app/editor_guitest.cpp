@@ -11,11 +11,9 @@
 #include "settings/settingsstore.h"
 #include "tests/support/editorfixture.h"
 
-#include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -23,7 +21,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <functional>
 #include <memory>
 
 using namespace tavorin;
@@ -31,12 +28,6 @@ using namespace tavorin::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The colour (0x00BBGGRR) the text box shows at a position of its Qt document.
 quint32 colourAt(RichTextBox *box, int qtPosition)
@@ -51,30 +42,6 @@ quint32 colourAt(RichTextBox *box, int qtPosition)
     }
     return 0xFFFFFFFF;
 }
-
-// Passes every prompt on and runs a check as each file dialog opens.
-class WatchingDialogs final : public Dialogs {
-public:
-    WatchingDialogs(Dialogs &inner, std::function<void()> check)
-        : m_inner(inner)
-        , m_check(std::move(check))
-    {
-    }
-    MessageAnswer message(const MessageRequest &request) override { return m_inner.message(request); }
-    FileDialogResult fileDialog(const FileDialogRequest &request) override
-    {
-        m_check();
-        return m_inner.fileDialog(request);
-    }
-    std::optional<quint32> chooseColour(quint32 colour) override { return m_inner.chooseColour(colour); }
-    std::optional<FontChoice> chooseFont(const FontChoice &font) override { return m_inner.chooseFont(font); }
-    std::optional<PrintChoice> choosePrinter(const PrintChoice &print) override { return m_inner.choosePrinter(print); }
-    std::optional<QString> prompt(const PromptRequest &request) override { return m_inner.prompt(request); }
-
-private:
-    Dialogs &m_inner;
-    std::function<void()> m_check;
-};
 
 } // namespace
 
@@ -108,12 +75,7 @@ private Q_SLOTS:
         m_facades = &m_editor->facades;
         m_env = &m_editor->env;
     }
-    void cleanup()
-    {
-        m_editor->stop();
-        QVERIFY2(m_editor->problems().isEmpty(), qPrintable(m_editor->problems()));
-        m_editor.reset();
-    }
+    void cleanup() { Finish(m_editor); }
 
     void firstStartShowsOneUntitledSkeleton()
     {
@@ -135,13 +97,6 @@ private Q_SLOTS:
         QCOMPARE(m_window->panelText(QStringLiteral("DocPath")), QStringLiteral("    new document"));
         QVERIFY(m_window->panelText(QStringLiteral("DocSize")).startsWith(QStringLiteral(" Size: 0.")));
         QVERIFY(!m_window->panelText(QStringLiteral("Time")).isEmpty());
-        // The menu bar carries the seven menus in order.
-        QStringList menus;
-        for (QAction *action : m_window->menuBar()->actions())
-            menus.append(action->objectName());
-        QCOMPARE(menus, (QStringList{u"mnuMainFile"_qs, u"mnuMainEdit"_qs, u"mnuMainInsert"_qs,
-                                     u"mnuMainFormat"_qs, u"mnuMainOptions"_qs, u"mnuMainWindow"_qs,
-                                     u"mnuMainHelp"_qs}));
         QVERIFY(m_window->tools().IsEnabled(QStringLiteral("mnuFileSave")));
         // The skeleton is coloured: tags in the tag colour, the body text plain.
         RichTextBox *box = doc->textBox();
@@ -171,7 +126,7 @@ private Q_SLOTS:
         m_facades->dialogs.answerFiles({path});
         Prefs().SmartUpdates = false;
         QVERIFY(SaveDocument(doc, false));
-        QCOMPARE(readAll(path), expected.toLatin1());
+        QCOMPARE(ReadBytes(path), expected.toLatin1());
         QCOMPARE(doc->caption(), QStringLiteral("page.htm"));
         QCOMPARE(doc->FullPath(), path);
         QVERIFY(!doc->Dirty());
@@ -192,7 +147,7 @@ private Q_SLOTS:
         m_facades->dialogs.answerFiles({path});
         QVERIFY(Prefs().SmartUpdates);
         QVERIFY(SaveDocument(doc, false));
-        QVERIFY(readAll(path).contains("<!-- %YEAR% -->2026<!-- %/YEAR% -->"));
+        QVERIFY(ReadBytes(path).contains("<!-- %YEAR% -->2026<!-- %/YEAR% -->"));
         QVERIFY(doc->textBox()->text().contains(QStringLiteral("1999")));
         QVERIFY(!doc->Dirty());
     }
@@ -289,7 +244,7 @@ private Q_SLOTS:
         Prefs().SmartUpdates = false;
         QVERIFY(OpenFile(path));
         QVERIFY(SaveDocument(active(), false));
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(ReadBytes(path), bytes);
     }
 
     void lineBreaksBecomeCrLf()
@@ -328,7 +283,7 @@ private Q_SLOTS:
         QVERIFY(asked[0].prompt.endsWith(QStringLiteral("Cannot save file.")));
         QVERIFY(doc->Dirty());
         QCOMPARE(doc->caption(), QStringLiteral("Untitled1 (Modified)"));
-        QCOMPARE(readAll(file(QStringLiteral("notafolder"))), QByteArray("I am a file"));
+        QCOMPARE(ReadBytes(file(QStringLiteral("notafolder"))), QByteArray("I am a file"));
     }
 
     void insertedPiecesKeepTheirLineBreaks_data()
@@ -506,14 +461,11 @@ private Q_SLOTS:
         QTest::keyClicks(m_window->NewDocument()->textBox(), QStringLiteral("y"));
         const QTimer *statusOff = m_window->findChild<QTimer *>(QStringLiteral("tmrStatusOff"));
         QStringList seen;
-        WatchingDialogs watching(m_facades->dialogs, [&] {
+        m_facades->dialogs.onFileDialog = [&] {
             seen << m_window->statusBar()->currentMessage() << (statusOff->isActive() ? u"released"_s : u"held"_s);
-        });
-        installDialogs(&watching);
+        };
         m_facades->dialogs.answerFiles({file(QStringLiteral("b.htm"))});
-        const bool saved = SaveAllDocuments();
-        installDialogs(&m_facades->dialogs);
-        QVERIFY(saved);
+        QVERIFY(SaveAllDocuments());
         QCOMPARE(seen, (QStringList{u"Saving file: a.htm "_s, u"released"_s}));
     }
 
@@ -523,9 +475,7 @@ private Q_SLOTS:
         start();
         QVERIFY(OpenFile(path));
         active()->close();
-        const Tool *recent = m_window->tools().FindTool(QStringLiteral("mnuFileRecent1"));
-        QVERIFY(recent);
-        m_window->OnToolClick(recent->key);
+        m_editor->click(QStringLiteral("mnuFileRecent1"));
         QCOMPARE(m_window->Documents().size(), 1);
         QCOMPARE(colourAt(active()->textBox(), 0), Prefs().TagColour);
     }

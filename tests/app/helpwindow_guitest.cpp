@@ -18,16 +18,10 @@ namespace {
 
 QString pageText(HelpWindow *help) { return help->findChild<QTextBrowser *>(u"rtfHelp"_s)->toPlainText(); }
 
-QString ReadHelpFile(const QString &file)
-{
-    QFile in(HelpFolder() + file);
-    return in.open(QIODevice::ReadOnly) ? QString::fromUtf8(in.readAll()) : QString();
-}
-
 // Checks that page ("file.html#anchor") exists in the shipped help folder.
 void verifyPageExists(const QString &page, const QString &from)
 {
-    const QString html = ReadHelpFile(HelpPageFile(page));
+    const QString html = ReadText(HelpFolder() + HelpPageFile(page));
     const qsizetype hash = page.indexOf(u'#');
     QVERIFY2(html.contains(hash < 0 ? u"<title>"_s : u"<a name=\""_s + page.mid(hash + 1) + u'"', Qt::CaseInsensitive),
              qPrintable(from + u": missing "_s + page));
@@ -175,7 +169,7 @@ private Q_SLOTS:
         static const QRegularExpression link(u"href=\"([^\"]+)\""_s, QRegularExpression::CaseInsensitiveOption);
         for (const QString &page : pages) {
             verifyPageExists(page, page);
-            for (const auto &match : link.globalMatch(ReadHelpFile(page)))
+            for (const auto &match : link.globalMatch(ReadText(HelpFolder() + page)))
                 verifyPageExists(match.captured(1).startsWith(u'#') ? page + match.captured(1) : match.captured(1), page);
         }
     }

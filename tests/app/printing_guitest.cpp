@@ -59,11 +59,8 @@ class PrintingTest : public QObject {
 private:
     std::unique_ptr<EditorFixture> m_editor;
 
-    ScriptedDialogs &dialogs() { return m_editor->facades.dialogs; }
-    void print()
-    {
-        m_editor->window->OnToolClick(m_editor->window->tools().FindTool(u"mnuFilePrint"_s)->key);
-    }
+    ScriptedDialogs &dialogs() { return m_editor->dialogs(); }
+    void print() { m_editor->click(u"mnuFilePrint"_s); }
     void setText(const QString &text)
     {
         m_editor->active()->DocText(text);
@@ -76,12 +73,7 @@ private Q_SLOTS:
         m_editor = std::make_unique<EditorFixture>();
         m_editor->start();
     }
-    void cleanup()
-    {
-        m_editor->stop();
-        QVERIFY2(m_editor->problems().isEmpty(), qPrintable(m_editor->problems()));
-        m_editor.reset();
-    }
+    void cleanup() { Finish(m_editor); }
 
     // Several pages, each with "[name]" and "[n]", every line once and in order.
     void everyPageCarriesNameAndNumber()
@@ -150,9 +142,7 @@ private Q_SLOTS:
         m_editor->env.writeFile(u"cancel.pdf"_s, "earlier");
         PrintJob again(toFile(pdf), u"page.htm"_s);
         QCOMPARE(window.PrintText(numberedLines(400), u"page.htm"_s, again), PrinterWindow::Outcome::Cancelled);
-        QFile earlier(pdf);
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+        QCOMPARE(ReadBytes(pdf), QByteArray("earlier"));
     }
 
     // A cancelled print dialog says nothing; a file that cannot be written is a printer error.

@@ -1,12 +1,13 @@
 #include "app/toollayout.h"
 #include "app/toolmodel.h"
+#include "tests/support/testenvironment.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavorin;
+using namespace tavorin::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -93,13 +94,9 @@ private Q_SLOTS:
     void damagedFilesAreRefused()
     {
         QFETCH(QByteArray, content);
-        QTemporaryDir dir;
-        QFile file(dir.filePath(u"WebUser.TB"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        TestEnvironment env;
         QString error;
-        QVERIFY(!LoadLayout(file.fileName(), &error));
+        QVERIFY(!LoadLayout(env.writeFile(u"WebUser.TB"_s, content), &error));
         QVERIFY(!error.isEmpty());
     }
 
@@ -138,13 +135,8 @@ private Q_SLOTS:
         QVERIFY(LayoutProblem(Chained(32)).contains(u"32 deep"_s));
         QVERIFY(LayoutProblem(Chained(60000)).contains(u"deep"_s));
         QVERIFY(LayoutProblem(Chained(20, u"mnuChain0"_s)).contains(u"opens itself again"_s));
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"WebUser.TB"_s);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(LayoutToText(Chained(60000)).toUtf8());
-        file.close();
-        QVERIFY(!LoadLayout(path));
+        TestEnvironment env;
+        QVERIFY(!LoadLayout(env.writeFile(u"WebUser.TB"_s, LayoutToText(Chained(60000)).toUtf8())));
     }
 
     void missingFileAndUnwritablePathAreFailures()

@@ -1,7 +1,7 @@
 // The frame, sound and auto-load dialogs opened by their commands on a real
-// selection: tags read back and rebuilt in place, the frame-set message,
-// the coupled player boxes, the hidden location of a reload, the spelling
-// of paths, Cancel, and refused entries.
+// selection: tags read back and rebuilt in place, the coupled player boxes,
+// the hidden location of a reload, the spelling of paths and Cancel (the
+// entries OK refuses are in tagdialogs_guitest).
 
 #include "app/commandrunner.h"
 #include "app/toolmodel.h"
@@ -25,7 +25,6 @@ class FrameDialogsTest : public QObject {
 
     QString text() const { return m_editor->active()->textBox()->text(); }
     void open(const QString &marked) { OpenMarked(m_editor->active(), marked); }
-    ScriptedDialogs &dialogs() const { return m_editor->facades.dialogs; }
     // The command the context menu's entry runs on the selection.
     QString contextCommand() const { return ContextEditFor(m_editor->active()->textBox()->selText()).commandText; }
 
@@ -36,12 +35,7 @@ private Q_SLOTS:
         m_editor->start();
         Prefs().LowerCasePaths = true;
     }
-    void cleanup()
-    {
-        const QString problems = m_editor->problems();
-        m_editor.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    void cleanup() { Finish(m_editor); }
 
     void framesetEditedInPlace()
     {
@@ -61,32 +55,6 @@ private Q_SLOTS:
         RunCommand(u"Advanced Frames"_s);
         QVERIFY(!InsertCancelled);
         QCOMPARE(text(), u"<FRAMESET COLS=\"30%, 70%\" onLoad=\"init()\">\r\n<FRAME SRC=\"a.htm\">\r\n</FRAMESET>\r\nx"_s);
-    }
-
-    // Plain text chooses the frame; a frame set without sizes is refused on
-    // its first tab.
-    void framesetWithoutSizesStaysOpen()
-    {
-        open(u"[Hello]\r\n"_s);
-        dialogs().answerMessage(MessageAnswer::Ok);
-        bool stayed = false;
-        OnDialog(u"frmFrames"_s, [&stayed](QDialog *dialog) {
-            QVERIFY(IsChecked(dialog, u"optFrameElement_1"_s));
-            Click(dialog, u"optFrameElement_0"_s);
-            QVERIFY(dialog->findChild<QWidget *>(u"fmeFrameElement_1"_s)->isHidden());
-            auto *tabs = dialog->findChild<QTabWidget *>(u"sstSettingsTab"_s);
-            tabs->setCurrentIndex(1);
-            SetText(dialog, u"txtSetBorderSize"_s, u"2"_s);
-            Click(dialog, u"cmdOk"_s);
-            stayed = dialog->isVisible() && tabs->currentIndex() == 0;
-        });
-        RunCommand(u"Advanced Frames"_s);
-        QVERIFY(stayed && InsertCancelled);
-        QCOMPARE(dialogs().messages().value(0).title, u"Information Required"_s);
-        QCOMPARE(dialogs().messages().value(0).prompt,
-                 u"Please enter your frame column widths and/or frame row heights.\r\n\r\n"
-                 "Examples of typical entries: \"100, *, 50\" , \"10%, 90%\"."_s);
-        QCOMPARE(text(), u"Hello\r\n"_s);
     }
 
     // A frame's path keeps its capitals although LowerCasePaths is on.
@@ -127,21 +95,6 @@ private Q_SLOTS:
         RunCommand(u"Page Sound"_s);
         QCOMPARE(text(), u"<EMBED SRC=\"sounds/tune.mid\" VOLUME=\"30\" HIDDEN=\"True\" LOOP=\"True\" "
                          "AUTOSTART=\"True\">\r\n"_s);
-    }
-
-    void soundWithoutLocationStaysOpen()
-    {
-        open(u"a[]\r\n"_s);
-        dialogs().answerMessage(MessageAnswer::Ok);
-        bool stayed = false;
-        OnDialog(u"frmSound"_s, [&stayed](QDialog *dialog) {
-            Click(dialog, u"cmdOK"_s);
-            stayed = dialog->isVisible();
-        });
-        RunCommand(u"Page Sound"_s);
-        QVERIFY(stayed && InsertCancelled);
-        QCOMPARE(dialogs().messages().size(), 1);
-        QCOMPARE(text(), u"a\r\n"_s);
     }
 
     // A refresh with only a number reloads the page itself: no location.

@@ -30,12 +30,9 @@ class FindWindowTest : public QObject {
 private:
     std::unique_ptr<EditorFixture> m_editor;
 
-    ScriptedDialogs &dialogs() { return m_editor->facades.dialogs; }
+    ScriptedDialogs &dialogs() { return m_editor->dialogs(); }
     RichTextBox *box() { return m_editor->active()->textBox(); }
-    void click(const QString &toolName)
-    {
-        m_editor->window->OnToolClick(m_editor->window->tools().FindTool(toolName)->key);
-    }
+    void click(const QString &toolName) { m_editor->click(toolName); }
     FindWindow *window() { return FindWindow::current(); }
     SelTextBox *findBox() { return window()->findChild<SelTextBox *>(u"txtTextToFind"_s); }
     QPushButton *button(const QString &name) { return window()->findChild<QPushButton *>(name); }
@@ -57,8 +54,7 @@ private Q_SLOTS:
     {
         m_editor->stop();
         QVERIFY(!window());
-        QVERIFY2(m_editor->problems().isEmpty(), qPrintable(m_editor->problems()));
-        m_editor.reset();
+        Finish(m_editor);
     }
 
     // Nothing to find disables the buttons; two matches, then not found.

@@ -11,6 +11,7 @@
 #include "settings/desktopintegration.h"
 #include "settings/preferences.h"
 #include "settings/settingsstore.h"
+#include "tests/support/dialogdriver.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testenvironment.h"
 
@@ -24,7 +25,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 using namespace tavorin;
 using namespace tavorin::testing;
@@ -32,37 +32,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Runs answer on the next modal dialog named name once it shows.
-void whenShown(const QString &name, std::function<void(QWidget *)> answer)
-{
-    auto *timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, name, answer] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != name)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        answer(modal);
-    });
-    timer->start(10);
-}
-
-template<typename T = QWidget>
-T *child(const QObject &parent, const QString &name)
-{
-    T *found = parent.findChild<T *>(name);
-    Q_ASSERT_X(found, "child", qPrintable(name));
-    return found;
-}
-
 void showTab(const QObject &dialog, int tab)
 {
-    child<QTabWidget>(dialog, u"tabPrefs"_s)->setCurrentIndex(tab);
+    Child<QTabWidget>(dialog, u"tabPrefs"_s)->setCurrentIndex(tab);
 }
 
-void click(const QObject &parent, const QString &name)
+void click(QDialog &dialog, const QString &name)
 {
-    child<QAbstractButton>(parent, name)->click();
+    Click(&dialog, name);
 }
 
 QAbstractButton *indexed(const QObject &parent, const QString &name, int index)
@@ -106,12 +83,12 @@ private Q_SLOTS:
         Prefs().LastPrefOption = 5;
         FrmPreferences dialog;
         dialog.show();
-        auto *tabs = child<QTabWidget>(dialog, u"tabPrefs"_s);
+        auto *tabs = Child<QTabWidget>(dialog, u"tabPrefs"_s);
         QCOMPARE(tabs->currentIndex(), 5);
         QCOMPARE(tabs->tabText(5), u"  Browsers  ");
         QVERIFY(tabs->widget(5)->isEnabled());
         QVERIFY(!tabs->widget(2)->isEnabled());
-        QCOMPARE(child<QCheckBox>(dialog, u"chkIntegrate"_s)->text(), u"&Integrate With The File Manager");
+        QCOMPARE(Child<QCheckBox>(dialog, u"chkIntegrate"_s)->text(), u"&Integrate With The File Manager");
         tabs->setCurrentIndex(2);
         click(dialog, u"cmdCancel"_s);
         QCOMPARE(Prefs().LastPrefOption, 2);
@@ -132,18 +109,18 @@ private Q_SLOTS:
         const FontChoice asked = m_facades->dialogs.asked().last().font;
         QVERIFY(asked.screenFontsOnly);
         QCOMPARE((std::pair(asked.minSize, asked.maxSize)), (std::pair(8, 35)));
-        child<SelTextBox>(dialog, u"txtTabStops"_s)->setText(u"6"_s);
+        Child<SelTextBox>(dialog, u"txtTabStops"_s)->setText(u"6"_s);
         click(dialog, u"chkHighlighting"_s);
         showTab(dialog, 1);
-        child<QComboBox>(dialog, u"cboDateFormatList"_s)->setCurrentText(u"d mmm yyyy"_s);
-        QCOMPARE(child<QLabel>(dialog, u"lblDateSample"_s)->text(), u"7 Mar 2026");
-        child<QComboBox>(dialog, u"cboTimeFormatList"_s)->setCurrentText(u"h:nn am/pm"_s);
-        QCOMPARE(child<QLabel>(dialog, u"lblTimeSample"_s)->text(), u"2:05 pm");
+        Child<QComboBox>(dialog, u"cboDateFormatList"_s)->setCurrentText(u"d mmm yyyy"_s);
+        QCOMPARE(Child<QLabel>(dialog, u"lblDateSample"_s)->text(), u"7 Mar 2026");
+        Child<QComboBox>(dialog, u"cboTimeFormatList"_s)->setCurrentText(u"h:nn am/pm"_s);
+        QCOMPARE(Child<QLabel>(dialog, u"lblTimeSample"_s)->text(), u"2:05 pm");
         showTab(dialog, 2);
-        child<SelTextBox>(dialog, u"txtUserName"_s)->setText(u"Ada"_s);
-        child<SelTextBox>(dialog, u"txtEmailAddress"_s)->setText(u"ada@example.org"_s);
-        child<SelTextBox>(dialog, u"txtCompanyName"_s)->setText(u"Engines"_s);
-        child<SelTextBox>(dialog, u"txtHomePage"_s)->setText(u"https://ada.example/"_s);
+        Child<SelTextBox>(dialog, u"txtUserName"_s)->setText(u"Ada"_s);
+        Child<SelTextBox>(dialog, u"txtEmailAddress"_s)->setText(u"ada@example.org"_s);
+        Child<SelTextBox>(dialog, u"txtCompanyName"_s)->setText(u"Engines"_s);
+        Child<SelTextBox>(dialog, u"txtHomePage"_s)->setText(u"https://ada.example/"_s);
         showTab(dialog, 3);
         for (const QString &box : {u"chkAnchorLists"_s, u"chkIntegrate"_s, u"chkIndentCode"_s})
             click(dialog, box);
@@ -152,7 +129,7 @@ private Q_SLOTS:
         showTab(dialog, 7);
         click(dialog, u"chkTemplates"_s);
         indexed(dialog, u"optTemplate"_s, 1)->click();
-        child<LookupCombo>(dialog, u"cboTemplateLocation"_s)->setText(templ);
+        Child<LookupCombo>(dialog, u"cboTemplateLocation"_s)->setText(templ);
         click(dialog, u"cmdOk"_s);
         QVERIFY(!InsertCancelled);
 
@@ -183,7 +160,7 @@ private Q_SLOTS:
         dialog.show();
         indexed(dialog, u"optTemplate"_s, 1)->click();
         showTab(dialog, 0);
-        auto *location = child<LookupCombo>(dialog, u"cboTemplateLocation"_s);
+        auto *location = Child<LookupCombo>(dialog, u"cboTemplateLocation"_s);
         location->setText(QString());
         m_facades->dialogs.answerMessage(MessageAnswer::Ok);
         click(dialog, u"cmdOk"_s);
@@ -195,7 +172,7 @@ private Q_SLOTS:
                               u"(/no/such.htm)\r\n\r\nThis template file does not exist."_s}));
         QCOMPARE(m_facades->dialogs.messages().first().title, u"File Error");
         QVERIFY(dialog.isVisible());
-        QCOMPARE(child<QTabWidget>(dialog, u"tabPrefs"_s)->currentIndex(), 7);
+        QCOMPARE(Child<QTabWidget>(dialog, u"tabPrefs"_s)->currentIndex(), 7);
         dialog.reject();
     }
 
@@ -206,15 +183,15 @@ private Q_SLOTS:
         SavePreferences();
         FrmPreferences dialog;
         dialog.show();
-        auto *list = child<QListWidget>(dialog, u"lstBrowser"_s);
+        auto *list = Child<QListWidget>(dialog, u"lstBrowser"_s);
         list->setCurrentRow(1);
-        QVERIFY(child<QPushButton>(dialog, u"cmdTestBrowser"_s)->isEnabled());
-        whenShown(u"frmLocation"_s, [](QWidget *location) {
+        QVERIFY(Child<QPushButton>(dialog, u"cmdTestBrowser"_s)->isEnabled());
+        OnDialog(u"frmLocation"_s, [](QDialog *location) {
             QCOMPARE(location->windowTitle(), u"Web Browser");
-            QCOMPARE(child<QLabel>(*location, u"lblLocation"_s)->text(), u"&Browser Location:");
-            child<SelTextBox>(*location, u"txtName"_s)->setText(u"Shell"_s);
-            child<SelTextBox>(*location, u"txtLocation"_s)->setText(u"sh"_s);
-            click(*location, u"cmdOk"_s);
+            QCOMPARE(Child<QLabel>(*location, u"lblLocation"_s)->text(), u"&Browser Location:");
+            SetText(location, u"txtName"_s, u"Shell"_s);
+            SetText(location, u"txtLocation"_s, u"sh"_s);
+            Click(location, u"cmdOk"_s);
         });
         click(dialog, u"cmdModifyBrowser"_s);
         QCOMPARE(list->item(1)->text(), u"2: Shell");
@@ -232,13 +209,13 @@ private Q_SLOTS:
         Prefs().LastPrefOption = 5;
         FrmPreferences dialog;
         dialog.show();
-        auto *active = child<QComboBox>(dialog, u"cboActiveBrowser"_s);
+        auto *active = Child<QComboBox>(dialog, u"cboActiveBrowser"_s);
         QCOMPARE(active->currentText(), u"Browser 3");
-        child<QListWidget>(dialog, u"lstBrowser"_s)->setCurrentRow(2);
+        Child<QListWidget>(dialog, u"lstBrowser"_s)->setCurrentRow(2);
         click(dialog, u"cmdClearBrowser"_s);
         QCOMPARE(active->currentText(), u"(default)");
         QCOMPARE(active->count(), 1);
-        QVERIFY(!child<QPushButton>(dialog, u"cmdTestBrowser"_s)->isEnabled());
+        QVERIFY(!Child<QPushButton>(dialog, u"cmdTestBrowser"_s)->isEnabled());
         click(dialog, u"cmdOk"_s);
         QCOMPARE(ReadSettingInt(u"Browsers"_s, u"ActiveBrowser"_s, -1), 0);
     }
@@ -250,8 +227,8 @@ private Q_SLOTS:
         Prefs().LastPrefOption = 6;
         FrmPreferences dialog;
         dialog.show();
-        QCOMPARE(child<QListWidget>(dialog, u"lstFontCollection"_s)->count(), 20);
-        QCOMPARE(child<QLabel>(dialog, u"lblCollContents"_s)->text(), u"Arial");
+        QCOMPARE(Child<QListWidget>(dialog, u"lstFontCollection"_s)->count(), 20);
+        QCOMPARE(Child<QLabel>(dialog, u"lblCollContents"_s)->text(), u"Arial");
         m_facades->dialogs.answerMessage(MessageAnswer::Ok);
         click(dialog, u"cmdNewFont"_s);
         QCOMPARE(m_facades->dialogs.messagePrompts(),
@@ -263,16 +240,16 @@ private Q_SLOTS:
     {
         FrmPreferences dialog;
         dialog.show();
-        auto *highlighting = child<QCheckBox>(dialog, u"chkHighlighting"_s);
+        auto *highlighting = Child<QCheckBox>(dialog, u"chkHighlighting"_s);
         const bool highlighted = highlighting->isChecked();
         highlighting->click();
         QCOMPARE(indexed(dialog, u"cmdDisColour"_s, 2)->isEnabled(), !highlighted);
         QVERIFY(indexed(dialog, u"cmdDisColour"_s, 1)->isEnabled());
         m_facades->dialogs.answerColour(0x00FF00);
         indexed(dialog, u"cmdDisColour"_s, 0)->click();
-        child<SelTextBox>(dialog, u"txtTabStops"_s)->setText(u"9"_s);
+        Child<SelTextBox>(dialog, u"txtTabStops"_s)->setText(u"9"_s);
         click(dialog, u"cmdRestore"_s);
-        QCOMPARE(child<SelTextBox>(dialog, u"txtTabStops"_s)->text(), u"4");
+        QCOMPARE(Child<SelTextBox>(dialog, u"txtTabStops"_s)->text(), u"4");
         QCOMPARE(highlighting->isChecked(), !highlighted);
         Prefs().FontName = u"Other"_s;
         click(dialog, u"cmdOk"_s);

@@ -27,12 +27,7 @@ private Q_SLOTS:
         m_editor = std::make_unique<EditorFixture>();
         m_editor->start();
     }
-    void cleanup()
-    {
-        const QString problems = m_editor->problems();
-        m_editor.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    void cleanup() { Finish(m_editor); }
 
     // "Edit Selected Tags" on a cell: only its opening tag is rebuilt, and
     // the result stays selected.

@@ -1,6 +1,7 @@
 // The link, image, page body, rule and search engine dialogs opened by their
 // commands on a real selection: tags read back and rebuilt in place, the
-// couplings of their controls, Cancel, and refused locations.
+// couplings of their controls, Cancel, and the entries OK refuses in these
+// and in the frame and sound dialogs.
 
 #include "app/commandrunner.h"
 #include "app/toolmodel.h"
@@ -16,6 +17,9 @@ using namespace tavorin;
 using namespace tavorin::testing;
 using namespace Qt::StringLiterals;
 
+using DialogAction = std::function<void(QDialog *)>;
+Q_DECLARE_METATYPE(DialogAction)
+
 class TagDialogsTest : public QObject {
     Q_OBJECT
 
@@ -23,7 +27,7 @@ class TagDialogsTest : public QObject {
 
     QString text() const { return m_editor->active()->textBox()->text(); }
     void open(const QString &marked) { OpenMarked(m_editor->active(), marked); }
-    ScriptedDialogs &dialogs() const { return m_editor->facades.dialogs; }
+    ScriptedDialogs &dialogs() const { return m_editor->dialogs(); }
 
 private Q_SLOTS:
     void init()
@@ -35,12 +39,7 @@ private Q_SLOTS:
                                 "Name5=Five\r\nLocation5=https://five.example/\r\n");
         m_editor->start();
     }
-    void cleanup()
-    {
-        const QString problems = m_editor->problems();
-        m_editor.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    void cleanup() { Finish(m_editor); }
 
     // The context menu's entry opens the link dialog on the anchor link; OK
     // puts the rebuilt link in its place, before the selection's line break.
@@ -80,25 +79,6 @@ private Q_SLOTS:
         RunCommand(u"Link"_s);
         QVERIFY(InsertCancelled);
         QCOMPARE(text(), u"<A HREF=\"http://server/\">Home</A>\r\n"_s);
-    }
-
-    // OK without a location is refused by the location control: the dialog
-    // stays open on its first tab.
-    void linkWithoutLocationStaysOpen()
-    {
-        open(u"a[]b\r\n"_s);
-        dialogs().answerMessage(MessageAnswer::Ok);
-        bool stayed = false;
-        OnDialog(u"frmLink"_s, [&stayed](QDialog *dialog) {
-            auto *tabs = dialog->findChild<QTabWidget *>(u"sstSettingsTab"_s);
-            tabs->setCurrentIndex(1);
-            Click(dialog, u"cmdOk"_s);
-            stayed = dialog->isVisible() && tabs->currentIndex() == 0;
-        });
-        RunCommand(u"Link"_s);
-        QVERIFY(stayed);
-        QCOMPARE(dialogs().messages().value(0).title, u"Information Required"_s);
-        QCOMPARE(text(), u"ab\r\n"_s);
     }
 
     void linkedImageKeepsItsText()
@@ -160,21 +140,63 @@ private Q_SLOTS:
         QCOMPARE(text(), u"<HTML>\r\n<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"Navy\">\r\nText\r\n</BODY>\r\n"_s);
     }
 
-    void bodyWithMissingBackgroundStaysOpen()
+    // OK with a required entry missing or wrong is refused with one message:
+    // the dialog stays open on its first tab and the text is left alone.
+    void refusedOkKeepsTheDialogOpen_data()
     {
-        open(u"[]x\r\n"_s);
-        dialogs().answerMessage(MessageAnswer::Ok);
-        bool stayed = false;
-        OnDialog(u"frmBodySetup"_s, [&stayed](QDialog *dialog) {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<DialogAction>("fill");
+        QTest::addColumn<QString>("title"); // "": not compared
+        QTest::addColumn<QString>("prompt"); // "": not compared
+        const QString required = u"Information Required"_s;
+        const auto secondTab = [](QDialog *dialog) { dialog->findChild<QTabWidget *>(u"sstSettingsTab"_s)->setCurrentIndex(1); };
+        const auto background = [](QDialog *dialog) {
             Click(dialog, u"optURL"_s);
             SetText(dialog, u"lcImageLocation"_s, u"file:///nowhere/back.gif"_s);
-            Click(dialog, u"cmdOk"_s);
-            stayed = dialog->isVisible();
+        };
+        // Plain text chooses the frame; the frame set is chosen by hand.
+        const auto frameset = [secondTab](QDialog *dialog) {
+            QVERIFY(IsChecked(dialog, u"optFrameElement_1"_s));
+            Click(dialog, u"optFrameElement_0"_s);
+            QVERIFY(dialog->findChild<QWidget *>(u"fmeFrameElement_1"_s)->isHidden());
+            secondTab(dialog);
+            SetText(dialog, u"txtSetBorderSize"_s, u"2"_s);
+        };
+        const QString sizes = u"Please enter your frame column widths and/or frame row heights.\r\n\r\n"
+                              "Examples of typical entries: \"100, *, 50\" , \"10%, 90%\"."_s;
+        QTest::newRow("link without location") << u"Link"_s << u"frmLink"_s << u"a[]b\r\n"_s << DialogAction(secondTab) << required << QString();
+        QTest::newRow("background not found") << u"Page Colours & Background"_s << u"frmBodySetup"_s << u"[]x\r\n"_s << DialogAction(background) << QString() << QString();
+        QTest::newRow("frame set without sizes") << u"Advanced Frames"_s << u"frmFrames"_s << u"[Hello]\r\n"_s << DialogAction(frameset) << required << sizes;
+        QTest::newRow("sound without location") << u"Page Sound"_s << u"frmSound"_s << u"a[]\r\n"_s << DialogAction() << QString() << QString();
+    }
+    void refusedOkKeepsTheDialogOpen()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, dialog);
+        QFETCH(QString, before);
+        QFETCH(DialogAction, fill);
+        QFETCH(QString, title);
+        QFETCH(QString, prompt);
+        open(before);
+        dialogs().answerMessage(MessageAnswer::Ok);
+        bool stayed = false;
+        OnDialog(dialog, [&stayed, fill](QDialog *shown) {
+            if (fill)
+                fill(shown);
+            Click(shown, shown->findChild<QAbstractButton *>(u"cmdOk"_s) ? u"cmdOk"_s : u"cmdOK"_s);
+            auto *tabs = shown->findChild<QTabWidget *>(u"sstSettingsTab"_s);
+            stayed = shown->isVisible() && (!tabs || tabs->currentIndex() == 0);
         });
-        RunCommand(u"Page Colours & Background"_s);
+        RunCommand(command);
         QVERIFY(stayed && InsertCancelled);
         QCOMPARE(dialogs().messages().size(), 1);
-        QCOMPARE(text(), u"x\r\n"_s);
+        if (!title.isEmpty())
+            QCOMPARE(dialogs().messages().first().title, title);
+        if (!prompt.isEmpty())
+            QCOMPARE(dialogs().messages().first().prompt, prompt);
+        QCOMPARE(text(), before.remove(u'[').remove(u']'));
     }
 
     void ruleReadBackAndChanged()

@@ -13,10 +13,10 @@
 #include "settings/preferences.h"
 #include "settings/screenfonts.h"
 #include "settings/settingsstore.h"
+#include "tests/support/dialogdriver.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testenvironment.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 using namespace tavorin;
 using namespace tavorin::testing;
@@ -32,17 +31,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template<typename T = QWidget>
-T *child(const QObject &parent, const QString &name)
+void click(QDialog &dialog, const QString &name)
 {
-    T *found = parent.findChild<T *>(name);
-    Q_ASSERT_X(found, "child", qPrintable(name));
-    return found;
-}
-
-void click(const QObject &parent, const QString &name)
-{
-    child<QAbstractButton>(parent, name)->click();
+    Click(&dialog, name);
 }
 
 QStringList fontBoxes(const FrmFontCollection &dialog)
@@ -72,7 +63,7 @@ private Q_SLOTS:
         ScriptedFacades facades;
         FrmLocation dialog(u"Reference Guide"_s, u"&Description Of Guide"_s, u"&Guide Location"_s, GuideFilterKind);
         dialog.show();
-        QCOMPARE(child<QLabel>(dialog, u"lblName"_s)->text(), u"&Description Of Guide:");
+        QCOMPARE(Child<QLabel>(dialog, u"lblName"_s)->text(), u"&Description Of Guide:");
         facades.dialogs.answerMessage(MessageAnswer::Ok);
         click(dialog, u"cmdOk"_s);
         dialog.setEntry(u"Ref"_s, u"https://example.org/html/"_s);
@@ -82,10 +73,7 @@ private Q_SLOTS:
 
         QString name = u"Old"_s;
         QString location = u"/old"_s;
-        QTimer::singleShot(0, qApp, [] {
-            if (QWidget *modal = QApplication::activeModalWidget())
-                click(*modal, u"cmdCancel"_s);
-        });
+        OnDialog(u"frmLocation"_s, [](QDialog *modal) { Click(modal, u"cmdCancel"_s); });
         QVERIFY(FrmLocation::Form_Run(name, location, u"Web Browser"_s, u"&Description Of Browser"_s,
                                       u"&Browser Location"_s, BrowserFilterKind));
         QCOMPARE((QStringList{name, location}), (QStringList{u"Old"_s, u"/old"_s}));
@@ -111,11 +99,11 @@ private Q_SLOTS:
         QCOMPARE(fontBoxes(dialog), (QStringList{u"Arial"_s, u"Missing Font"_s, u"(none)"_s}));
         auto combos = dialog.findChildren<LookupCombo *>(u"cboFontsList"_s);
         QCOMPARE(combos[0]->items(), (QStringList{u"(none)"_s, u"Arial"_s, u"Courier New"_s, u"Verdana"_s}));
-        child<SelTextBox>(dialog, u"txtCollName"_s)->setText(u"serif"_s);
+        Child<SelTextBox>(dialog, u"txtCollName"_s)->setText(u"serif"_s);
         facades.dialogs.answerMessage(MessageAnswer::Ok);
         click(dialog, u"cmdOk"_s);
         QVERIFY(dialog.isVisible());
-        child<SelTextBox>(dialog, u"txtCollName"_s)->setText(u"SANS"_s);
+        Child<SelTextBox>(dialog, u"txtCollName"_s)->setText(u"SANS"_s);
         combos[1]->setText(u"(none)"_s);
         combos[2]->setText(u"verdana"_s);
         click(dialog, u"cmdOk"_s);
@@ -130,8 +118,8 @@ private Q_SLOTS:
     {
         FrmDefTextSize dialog;
         dialog.show();
-        auto *sizes = child<QListWidget>(dialog, u"lstFontSize"_s);
-        auto *sample = child<QLabel>(dialog, u"lblFontExample"_s);
+        auto *sizes = Child<QListWidget>(dialog, u"lstFontSize"_s);
+        auto *sample = Child<QLabel>(dialog, u"lblFontExample"_s);
         QCOMPARE(sizes->currentItem()->text(), u"3");
         QCOMPARE(sample->text(), u"Text Size 3");
         sizes->setCurrentRow(6);
@@ -149,12 +137,12 @@ private Q_SLOTS:
         window->show();
         QCOMPARE(FrmTextFormat::openInstance(), window);
         QVERIFY(!window->isModal());
-        QCOMPARE(child<LookupCombo>(*window, u"cboFontsList"_s)->items(), (QStringList{u"(default)"_s, u"Sans"_s}));
-        QCOMPARE(child<QComboBox>(*window, u"cboFontSize"_s)->count(), 22);
-        auto *styles = child<QListWidget>(*window, u"lstStyles"_s);
+        QCOMPARE(Child<LookupCombo>(*window, u"cboFontsList"_s)->items(), (QStringList{u"(default)"_s, u"Sans"_s}));
+        QCOMPARE(Child<QComboBox>(*window, u"cboFontSize"_s)->count(), 22);
+        auto *styles = Child<QListWidget>(*window, u"lstStyles"_s);
         styles->item(4)->setSelected(true); // Bold
-        child<LookupCombo>(*window, u"cboFontsList"_s)->setText(u"Sans"_s);
-        child<QCheckBox>(*window, u"chkIndent"_s)->setChecked(true);
+        Child<LookupCombo>(*window, u"cboFontsList"_s)->setText(u"Sans"_s);
+        Child<QCheckBox>(*window, u"chkIndent"_s)->setChecked(true);
         TextAppearance options = window->options();
         QCOMPARE(options.styles, QStringList{u"Bold"_s});
         QCOMPARE(options.fontFace, u"Arial, Verdana");
@@ -162,19 +150,19 @@ private Q_SLOTS:
 
         Prefs().FontCollections = false;
         FrmTextFormat::RefreshOpenFontList();
-        QVERIFY(child<LookupCombo>(*window, u"cboFontsList"_s)->items().contains(u"Courier New"_s));
+        QVERIFY(Child<LookupCombo>(*window, u"cboFontsList"_s)->items().contains(u"Courier New"_s));
         click(*window, u"cmdReset"_s);
         options = window->options();
         QVERIFY(options.styles.isEmpty() && !options.indent);
         QCOMPARE(options.textCase, TextAppearance::Case::None);
 
-        child<QTabWidget>(*window, u"tabText"_s)->setCurrentIndex(3);
+        Child<QTabWidget>(*window, u"tabText"_s)->setCurrentIndex(3);
         window->move(40, 30);
         click(*window, u"cmdCancel"_s);
         QTRY_VERIFY(!FrmTextFormat::openInstance());
         QCOMPARE(ReadSettingInt(u"Forms\\Text Appearance"_s, u"LastTab"_s, -1), 3);
         FrmTextFormat again;
-        QCOMPARE(child<QTabWidget>(again, u"tabText"_s)->currentIndex(), 3);
+        QCOMPARE(Child<QTabWidget>(again, u"tabText"_s)->currentIndex(), 3);
     }
 };
 

@@ -31,9 +31,9 @@ class WizardsTest : public QObject {
 
     std::unique_ptr<EditorFixture> m_editor;
 
-    ScriptedDialogs &dialogs() const { return m_editor->facades.dialogs; }
+    ScriptedDialogs &dialogs() const { return m_editor->dialogs(); }
     QString path(const QString &name) const { return m_editor->path(name); }
-    void clickTool(const QString &name) { m_editor->window->OnToolClick(m_editor->window->tools().FindTool(name)->key); }
+    void clickTool(const QString &name) { m_editor->click(name); }
 
 private Q_SLOTS:
     void init()
@@ -41,12 +41,7 @@ private Q_SLOTS:
         m_editor = std::make_unique<EditorFixture>();
         m_editor->start();
     }
-    void cleanup()
-    {
-        const QString problems = m_editor->problems();
-        m_editor.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    }
+    void cleanup() { Finish(m_editor); }
 
     void pageWizardSavesThePageWithItsFiles()
     {

@@ -3,6 +3,7 @@
 #include "html/datetimeformat.h"
 #include "settings/preferences.h"
 #include "tests/support/scripteddialogs.h"
+#include "tests/support/testenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,12 +80,6 @@ QString RandomPiece(QRandomGenerator &random)
     return QString(choice == int(std::size(pieces)) ? random.bounded(1, 4) : random.bounded(55, 70), u'x');
 }
 
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 } // namespace
 
 class SmartUpdateTest : public QObject {
@@ -157,8 +152,8 @@ private Q_SLOTS:
 
     void refreshesAWholePage()
     {
-        const QString input = readFile(QFINDTESTDATA("data/smartupdate/page.htm"));
-        const QString expected = readFile(QFINDTESTDATA("data/smartupdate/page.expected.htm"));
+        const QString input = ReadText(QFINDTESTDATA("data/smartupdate/page.htm"));
+        const QString expected = ReadText(QFINDTESTDATA("data/smartupdate/page.expected.htm"));
         QVERIFY(!input.isEmpty() && !expected.isEmpty());
         QCOMPARE(refresh(input), expected);
     }
@@ -191,8 +186,8 @@ private Q_SLOTS:
         QStringList pages;
         const QDir help(QFINDTESTDATA("../../data/SystemFiles/Help"));
         for (const QString &name : help.entryList({u"*.html"_s}))
-            pages << readFile(help.filePath(name));
-        pages << readFile(QFINDTESTDATA("data/smartupdate/page.htm"));
+            pages << ReadText(help.filePath(name));
+        pages << ReadText(QFINDTESTDATA("data/smartupdate/page.htm"));
         QVERIFY(pages.size() > 5);
         for (QString page : std::as_const(pages)) {
             QCOMPARE(SmartUpdate(page, Moment, dateFormat, timeFormat),

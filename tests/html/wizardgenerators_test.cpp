@@ -3,6 +3,7 @@
 
 #include "settings/preferences.h"
 #include "tests/support/scripteddialogs.h"
+#include "tests/support/testenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,12 +29,6 @@ QString goldenPath(const QString &folder, const QString &name)
     return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + "/data/" + folder + u'/' + name + ".htm";
 }
 
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 void compareWithGolden(const QString &folder, const QString &name, const QString &text)
 {
     const QString path = goldenPath(folder, name);
@@ -44,7 +39,7 @@ void compareWithGolden(const QString &folder, const QString &name, const QString
         return;
     }
     QVERIFY2(QFileInfo::exists(path), qPrintable("no golden file " + path));
-    const QString expected = readFile(path);
+    const QString expected = ReadText(path);
     if (text == expected)
         return;
     const QStringList got = text.split(u'\n');

@@ -31,12 +31,6 @@ private:
     QByteArray m_old;
 };
 
-QString readEntry(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 } // namespace
 
 class DesktopIntegrationTest : public QObject {
@@ -74,7 +68,7 @@ private Q_SLOTS:
         QCOMPARE(keys.value(u"Name"_s).toString(), u"Tavorin");
         QCOMPARE(keys.value(u"GenericName"_s).toString(), u"HTML Editor");
         keys.endGroup();
-        const QString text = readEntry(entry);
+        const QString text = ReadText(entry);
         QVERIFY(text.contains(u"\nExec=\""_s + program + u"\" %F\n"_s));
         QVERIFY(text.contains(u"[Desktop Action edit]\nName=Edit with Tavorin\n"_s));
         QVERIFY(text.contains(u"\nMimeType=text/html;"_s));

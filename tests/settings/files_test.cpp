@@ -23,12 +23,6 @@ const QString CrLf2 = u"\r\n\r\n"_s;
 const QString NotFound = u"This file cannot be found."_s;
 const QString DoesNotExist = u"This file does not exist."_s;
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 QByteArray allBytes()
 {
     QByteArray bytes(256, '\0');
@@ -78,7 +72,7 @@ private Q_SLOTS:
         QCOMPARE(content.encoding, encoding);
         TextEncoding written{};
         QVERIFY(WriteTextFile(content.text, path, content.encoding, &written));
-        QCOMPARE(readBytes(path), bytes);
+        QCOMPARE(ReadBytes(path), bytes);
         QCOMPARE(written, encoding);
         QVERIFY(facades.dialogs.problems().isEmpty());
     }
@@ -96,15 +90,15 @@ private Q_SLOTS:
         QVERIFY(QFile::link(kept, link));
         TextEncoding written{};
         QVERIFY(WriteTextFile(u"café ✓"_s, link, TextEncoding::Windows1252, &written));
-        QCOMPARE(readBytes(kept), QByteArray("caf\xC3\xA9 \xE2\x9C\x93"));
+        QCOMPARE(ReadBytes(kept), QByteArray("caf\xC3\xA9 \xE2\x9C\x93"));
         QCOMPARE(written, TextEncoding::Utf8);
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(QFileInfo(kept).permissions() & QFileDevice::Permissions(0x7077),
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QVERIFY(WriteTextFile(u"é"_s, kept));
-        QCOMPARE(readBytes(kept), QByteArray("\xE9"));
+        QCOMPARE(ReadBytes(kept), QByteArray("\xE9"));
         QVERIFY(WriteTextFile(u"<META charset=\"utf-8\">é"_s, kept));
-        QCOMPARE(readBytes(kept), QByteArray("<META charset=\"utf-8\">\xC3\xA9"));
+        QCOMPARE(ReadBytes(kept), QByteArray("<META charset=\"utf-8\">\xC3\xA9"));
         QVERIFY(facades.dialogs.problems().isEmpty());
     }
 
@@ -141,7 +135,7 @@ private Q_SLOTS:
         QCOMPARE(facades.dialogs.messagePrompts(), QStringList{u'(' + path + u')' + CrLf2 + reason + u"Cannot save file."_s});
         QCOMPARE(facades.dialogs.messages().constFirst().title, u"File Error"_s);
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(readBytes(folder + u"/page.htm"_s), old);
+        QCOMPARE(ReadBytes(folder + u"/page.htm"_s), old);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"page.htm"_s});
     }
 
@@ -210,13 +204,13 @@ private Q_SLOTS:
         for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::Ok})
             facades.dialogs.answerMessage(answer);
         QVERIFY(!CopyFileTo(source, folder));
-        QCOMPARE(readBytes(copy), QByteArray("other"));
+        QCOMPARE(ReadBytes(copy), QByteArray("other"));
         QVERIFY(CopyFileTo(source, folder));
-        QCOMPARE(readBytes(copy), allBytes());
+        QCOMPARE(ReadBytes(copy), allBytes());
         QCOMPARE(facades.dialogs.messages().constFirst().defaultButton, 2);
         // Copying a file onto itself leaves it whole.
         QVERIFY(CopyFile(source, env.root() + u"/site/../pic.gif"_s));
-        QCOMPARE(readBytes(source), allBytes());
+        QCOMPARE(ReadBytes(source), allBytes());
         QVERIFY(!CopyFile(env.root() + u"/none.gif"_s, folder + u"none.gif"_s));
         QVERIFY(!CopyFile(source, env.root() + u"/gone/pic.gif"_s));
         const QString overwrite = copy + u"\r\nThis file already exists.\r\nDo you want to overwrite it?"_s;
@@ -267,7 +261,7 @@ private Q_SLOTS:
         QCOMPARE(MakeRelativeLocation(filled(target), document, neverAsk), result);
         QCOMPARE(facades.dialogs.messagePrompts(), prompt.isEmpty() ? QStringList{} : QStringList{filled(prompt)});
         QVERIFY(facades.dialogs.problems().isEmpty());
-        QCOMPARE(readBytes(env.root() + u"/web/Pic.gif"_s), QByteArray(result == u"Pic.gif" ? "pic" : "<unreadable>"));
+        QCOMPARE(ReadBytes(env.root() + u"/web/Pic.gif"_s), QByteArray(result == u"Pic.gif" ? "pic" : "<unreadable>"));
     }
 
     // Pages go to the browser, anything else to its own program; a missing file is reported.

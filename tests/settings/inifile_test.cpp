@@ -13,12 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Bytes of a literal that holds NUL characters.
 template <std::size_t N>
 QByteArray Bytes(const char (&text)[N])

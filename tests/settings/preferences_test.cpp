@@ -55,10 +55,9 @@ private Q_SLOTS:
         QCOMPARE(ReadSetting(u"General"_s, u"IndentCode"_s), u"True");
         QCOMPARE(ReadSetting(u"Display Preferences"_s, u"TagColour"_s), u"16721960");
         // Empty texts are written as empty values; entry 0 is never written.
-        QFile names(RegistryRootFolder(RegistryRoot::CurrentUser)
-                    + u"/Software/Kestavel Software/Tavorin/Browsers/Name/.values"_s);
-        QVERIFY(names.open(QIODevice::ReadOnly));
-        QCOMPARE(names.readAll(), QByteArray("1=\n2=\n3=\n4=\n5=\n6=\n7=\n"));
+        QCOMPARE(ReadBytes(RegistryRootFolder(RegistryRoot::CurrentUser)
+                           + u"/Software/Kestavel Software/Tavorin/Browsers/Name/.values"_s),
+                 QByteArray("1=\n2=\n3=\n4=\n5=\n6=\n7=\n"));
     }
 
     // A stored text that does not convert keeps the record's value; an empty

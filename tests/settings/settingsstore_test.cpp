@@ -29,12 +29,6 @@ QString GeneralFolder()
     return RegistryRootFolder(RegistryRoot::CurrentUser) + u"/Software/Kestavel Software/Tavorin/General"_s;
 }
 
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class SettingsStoreTest : public QObject {

@@ -41,6 +41,15 @@ inline void OnDialog(const QString &name, std::function<void(QDialog *)> action)
     timer->start();
 }
 
+// The child named name, of the kind asked for; there must be one.
+template<typename T = QWidget>
+T *Child(const QObject &parent, const QString &name)
+{
+    T *found = parent.findChild<T *>(name);
+    Q_ASSERT_X(found, "Child", qPrintable(name));
+    return found;
+}
+
 // Sets the text of the control named name, whatever kind of input it is.
 inline void SetText(QDialog *dialog, const QString &name, const QString &text)
 {

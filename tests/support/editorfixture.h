@@ -7,7 +7,9 @@
 #include "app/appstate.h"
 #include "app/documentwindow.h"
 #include "app/mainwindow.h"
+#include "app/richtextbox.h"
 #include "app/startup.h"
+#include "app/toolmodel.h"
 #include "settings/environment.h"
 #include "settings/preferences.h"
 #include "tests/support/scripteddialogs.h"
@@ -58,6 +60,15 @@ public:
         window.reset();
     }
     DocumentWindow *active() const { return window->activeDocument(); }
+    QString text() const { return active()->textBox()->text(); }
+    ScriptedDialogs &dialogs() { return facades.dialogs; }
+    // Clicks the tool named toolName, as a menu or a tool bar would.
+    void click(const QString &toolName)
+    {
+        const Tool *tool = window->tools().FindTool(toolName);
+        QVERIFY2(tool, qPrintable(toolName));
+        window->OnToolClick(tool->key);
+    }
     QString path(const QString &name) const { return env.root() + u'/' + name; }
     QString problems() const { return facades.dialogs.problems().join(u'\n'); }
 
@@ -65,5 +76,15 @@ public:
     ScriptedFacades facades;
     std::unique_ptr<MainWindow> window;
 };
+
+// For a test's cleanup: closes the editor and fails the test when a prompt
+// came unanswered or a queued answer went unused.
+inline void Finish(std::unique_ptr<EditorFixture> &editor)
+{
+    editor->stop();
+    const QString problems = editor->problems();
+    editor.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
 
 } // namespace tavorin::testing

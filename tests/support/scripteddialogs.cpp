@@ -87,6 +87,8 @@ FileDialogResult ScriptedDialogs::fileDialog(const FileDialogRequest &request)
     asked.kind = AskedPrompt::Kind::File;
     asked.file = request;
     m_asked.append(asked);
+    if (onFileDialog)
+        onFileDialog();
     FileDialogResult answer;
     if (!takeAnswer(answer, QStringLiteral("file dialog \"%1\"").arg(request.title)))
         return {};

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <variant>
 
 namespace tavorin::testing {
@@ -50,6 +51,8 @@ public:
     // Unexpected prompts and unused answers; empty when the script matched.
     QStringList problems() const;
     void clear();
+    // Runs as each file dialog opens, to look at the program's state then.
+    std::function<void()> onFileDialog;
 
     MessageAnswer message(const MessageRequest &request) override;
     FileDialogResult fileDialog(const FileDialogRequest &request) override;

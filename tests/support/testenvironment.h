@@ -30,4 +30,9 @@ private:
     bool m_hadData = false;
 };
 
+// The bytes of a file, or "<unreadable>" when it cannot be read.
+QByteArray ReadBytes(const QString &path);
+// The text of a UTF-8 file, or an empty text when it cannot be read.
+QString ReadText(const QString &path);
+
 } // namespace tavorin::testing
