@@ -9,10 +9,11 @@ cd "$(dirname "$(readlink -f "$0")")"
 
 # libqt6svg6 draws the SVG pictures of breeze-icon-theme (the tools' icons)
 # and of the program's own icon; desktop-file-utils and appstream validate
-# the installed desktop entry and AppStream data.
+# the installed desktop entry and AppStream data; tidy checks the pages the
+# wizards generate.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           fonts-liberation2 fonts-dejavu-core xdg-utils libqt6svg6 breeze-icon-theme
-          qt6-image-formats-plugins desktop-file-utils appstream poppler-utils)
+          qt6-image-formats-plugins desktop-file-utils appstream poppler-utils tidy)
 # The benchmarks read Python's HTML pages and start a private X server.
 [ "${1:-}" = bench ] && packages+=(python3.11-doc xvfb)
 # CPack's Debian packages take their dependencies from dpkg-shlibdeps.

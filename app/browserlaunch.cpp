@@ -98,13 +98,18 @@ bool LaunchBrowser(const QString &browserLocation, const QString &target)
     return false;
 }
 
+bool LaunchActiveBrowser(const QString &target)
+{
+    const Preferences &prefs = Prefs();
+    const std::size_t active = std::size_t(qBound(0, prefs.ActiveBrowser, int(prefs.Browsers.size()) - 1));
+    return LaunchBrowser(prefs.Browsers[active].location, target);
+}
+
 void OpenReferenceGuide(const QString &location)
 {
     const QString trimmed = TrimSpaces(location);
     if (OpensInBrowser(trimmed)) {
-        const Preferences &prefs = Prefs();
-        const std::size_t active = std::size_t(qBound(0, prefs.ActiveBrowser, int(prefs.Browsers.size()) - 1));
-        LaunchBrowser(prefs.Browsers[active].location, trimmed);
+        LaunchActiveBrowser(trimmed);
     } else {
         OpenWithShell(trimmed);
     }

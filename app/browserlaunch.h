@@ -28,6 +28,10 @@ QString BrowserErrorMessage(int error, const QString &browserLocation, bool brow
 // are found there. False, after the "Browser Error" box, when nothing started.
 bool LaunchBrowser(const QString &browserLocation, const QString &target);
 
+// Shows target in the active browser of the preferences; false as for
+// LaunchBrowser.
+bool LaunchActiveBrowser(const QString &target);
+
 // Opens a reference guide: pages and web addresses in the active browser,
 // anything else with the desktop's associated program.
 void OpenReferenceGuide(const QString &location);

@@ -9,11 +9,14 @@
 #include "app/rtfreader.h"
 #include "app/statusmessages.h"
 #include "app/textrules.h"
+#include "dialogs/frmautoload.h"
 #include "dialogs/frmbodysetup.h"
+#include "dialogs/frmframes.h"
 #include "dialogs/frmhorizrule.h"
 #include "dialogs/frmimage.h"
 #include "dialogs/frmlink.h"
 #include "dialogs/frmsearcheng.h"
+#include "dialogs/frmsound.h"
 #include "html/guards.h"
 #include "html/insertstate.h"
 #include "settings/filedialogs.h"
@@ -77,6 +80,9 @@ std::optional<QString> runTagDialog(const QString &form, const QString &text)
         {QStringLiteral("frmBodySetup"), [](const QString &t) { return FrmBodySetup::Form_Run(t); }},
         {QStringLiteral("frmHorizRule"), [](const QString &t) { return FrmHorizRule::Form_Run(t); }},
         {QStringLiteral("frmSearchEng"), [](const QString &) { return FrmSearchEng::Form_Run(); }},
+        {QStringLiteral("frmAutoLoad"), [](const QString &t) { return FrmAutoLoad::Form_Run(t); }},
+        {QStringLiteral("frmSound"), [](const QString &t) { return FrmSound::Form_Run(t); }},
+        {QStringLiteral("frmFrames"), [](const QString &t) { return FrmFrames::Form_Run(t); }},
     };
     for (const auto &[name, run] : runners) {
         if (name == form)

@@ -230,6 +230,10 @@ const QList<DialogCommand> &DialogCommands()
         {u"Page Colours & Background"_s, u"frmBodySetup"_s},
         {u"Horizontal Rule"_s, u"frmHorizRule"_s},
         {u"Search Engine Links"_s, u"frmSearchEng"_s},
+        {u"Timer Auto-Load"_s, u"frmAutoLoad"_s},
+        {u"Meta Refresh"_s, u"frmAutoLoad"_s},
+        {u"Page Sound"_s, u"frmSound"_s},
+        {u"Advanced Frames"_s, u"frmFrames"_s},
     };
     return commands;
 }
@@ -238,12 +242,8 @@ const QList<AwaitedCommand> &CommandsAwaitingInput()
 {
     static const QList<AwaitedCommand> awaited{
         // Tag dialogs.
-        {u"Timer Auto-Load"_s, u"frmAutoLoad"_s},
-        {u"Meta Refresh"_s, u"frmAutoLoad"_s},
-        {u"Page Sound"_s, u"frmSound"_s},
         {u"Advanced Table"_s, u"frmTable"_s},
         {u"Quick Table"_s, u"frmQuickTable"_s},
-        {u"Advanced Frames"_s, u"frmFrames"_s},
     };
     return awaited;
 }

@@ -20,6 +20,8 @@
 #include "app/inserttext.h"
 #include "dialogs/frmdeftextsize.h"
 #include "dialogs/frmfind.h"
+#include "dialogs/frmframeswizard.h"
+#include "dialogs/frmpagewizard.h"
 #include "dialogs/frmpreferences.h"
 #include "dialogs/frmtextformat.h"
 #include "html/findreplace.h"
@@ -197,12 +199,14 @@ void MainWindow::runByCommandText(const Tool &tool)
         PrintActiveDocument(*this);
     } else if (is("View In Default Browser") || is("View In Browser")) {
         ViewInBrowser(doc, prefs.ActiveBrowser, prefs.SaveBeforeView);
+    } else if (is("Web Page Wizard")) {
+        FrmPageWizard::Form_Run(this);
+    } else if (is("Frames Wizard")) {
+        FrmFramesWizard::Form_Run(this);
     } else if (!tool.subBand.isEmpty() && !IsCommandText(commandText)) {
         // A tool-bar button that only names its menu ("Table") opens it.
         m_bar->showSubBandOf(tool.key);
     } else {
-        // The wizards are commands of their own; until they exist the
-        // command runner reports them.
         RunCommand(commandText);
     }
 }

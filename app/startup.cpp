@@ -10,6 +10,7 @@
 #include "app/statusmessages.h"
 #include "app/toollayout.h"
 #include "app/toolmodel.h"
+#include "dialogs/frmpagewizard.h"
 #include "settings/datafiles.h"
 #include "settings/environment.h"
 #include "settings/filedialogs.h"
@@ -109,9 +110,11 @@ void StartApplication(MainWindow &window, const QStringList &files)
     window.show();
     QCoreApplication::processEvents();
 
-    // The Web Page Wizard is not part of this editor yet: with "Wizard At
-    // Start-Up" on, the editor starts as it would without it.
-    if (!files.isEmpty()) {
+    // With "Wizard At Start-Up" on, the wizard takes the place of the files
+    // named on the command line and of the new document.
+    if (Prefs().PageWizard) {
+        FrmPageWizard::Form_Run(&window);
+    } else if (!files.isEmpty()) {
         OpenFiles(files);
     } else {
         window.NewDocument();

@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 
 namespace tavorin {
@@ -35,6 +37,21 @@ QIcon paletteIcon()
     return QIcon(picture);
 }
 
+// The width an editable combo needs to show the longest of its entries
+// whole, "(default)" among them, in the widget's font and style.
+int comboWidthForEntries(const QWidget &widget, const QStringList &entries)
+{
+    const QFontMetrics metrics = widget.fontMetrics();
+    int widest = metrics.horizontalAdvance(u"(default)"_s);
+    for (const QString &entry : entries)
+        widest = std::max(widest, metrics.horizontalAdvance(entry));
+    QStyleOptionComboBox option;
+    option.initFrom(&widget);
+    option.editable = true;
+    return widget.style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), &widget)
+        .width();
+}
+
 } // namespace
 
 ColourSelector::ColourSelector(QWidget *parent)
@@ -58,6 +75,9 @@ ColourSelector::ColourSelector(QWidget *parent)
     layout->addWidget(m_combo, 1);
     layout->addWidget(m_indicator);
     layout->addWidget(m_custom);
+    // The list's names stay readable whatever the desktop's font: the
+    // combo is never narrower than its longest entry.
+    m_combo->setMinimumWidth(comboWidthForEntries(*m_combo, ColourNames()));
     const QSize size = sizeHint();
     m_indicator->setFixedSize(size.height() / 4, size.height() * 2 / 3);
     m_custom->setFixedSize(size.height() * 3 / 5, size.height() * 3 / 5);
@@ -72,7 +92,11 @@ ColourSelector::ColourSelector(QWidget *parent)
 
 QSize ColourSelector::sizeHint() const
 {
-    return TwipsToPixels(*this, 1305, 495);
+    // The control's own size, widened where the combo needs more to show
+    // its names whole; the indicator and the button follow the height.
+    const QSize own = TwipsToPixels(*this, 1305, 495);
+    const int needed = m_combo->minimumWidth() + own.height() / 4 + own.height() * 3 / 5 + 2;
+    return {std::max(own.width(), needed), own.height()};
 }
 
 QString ColourSelector::text() const

@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace tavorin {
@@ -72,6 +73,11 @@ QRadioButton *NamedOption(const QString &name, const QString &caption, QWidget *
     return namedButton<QRadioButton>(name, caption, parent);
 }
 
+QPushButton *NamedButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    return namedButton<QPushButton>(name, caption, parent);
+}
+
 void AddScriptBoxes(QGridLayout *grid, int firstRow, const QString &name, const QString &label,
                     const QStringList &captions, std::span<SelTextBox *> boxes, QWidget *parent,
                     QList<QWidget *> *labels)
@@ -95,6 +101,23 @@ LocationControl *ImageLocationControl(QWidget *parent)
     location->setCaptionWeb(QStringLiteral("Image Address (&URL):"));
     location->setFilter(4);
     return location;
+}
+
+void ReadBackLocation(LocationControl *location, QRadioButton *url, const QString &value)
+{
+    if (value.isEmpty())
+        return;
+    if (location->SetupWeb(value))
+        url->setChecked(true);
+    else
+        location->setLocation(value);
+}
+
+void CoupleFileOption(QRadioButton *file, LocationControl *location)
+{
+    QObject::connect(file, &QRadioButton::toggled, location, [location](bool on) {
+        location->setLocationStyle(on ? LocationStyle::LocalFile : LocationStyle::Web);
+    });
 }
 
 QString ActiveDocumentText()

@@ -17,6 +17,7 @@ class QCheckBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -33,6 +34,7 @@ QLabel *BuddyLabel(const QString &name, const QString &caption, QWidget *buddy, 
 QGroupBox *NamedFrame(const QString &name, const QString &title, QWidget *parent);
 QCheckBox *NamedCheckBox(const QString &name, const QString &caption, QWidget *parent);
 QRadioButton *NamedOption(const QString &name, const QString &caption, QWidget *parent);
+QPushButton *NamedButton(const QString &name, const QString &caption, QWidget *parent);
 
 // The script boxes of a dialog, name + "_0", name + "_1" ..., one per
 // caption, at most 255 characters, each under a label (label + "_" + index)
@@ -45,6 +47,12 @@ void AddScriptBoxes(QGridLayout *grid, int firstRow, const QString &name, const 
 // "lcImageLocation": the location of a picture, with the image captions
 // and the image files' filter.
 LocationControl *ImageLocationControl(QWidget *parent);
+
+// The location of a tag read back: an address goes into the web layout and
+// checks url; anything else is set as it stands. Nothing for "".
+void ReadBackLocation(LocationControl *location, QRadioButton *url, const QString &value);
+// Checking file shows the location's local-file layout, unchecking it the web layout.
+void CoupleFileOption(QRadioButton *file, LocationControl *location);
 
 // The whole text and the folder (with a trailing separator) of the active
 // document; "" when there is none or it was never saved.

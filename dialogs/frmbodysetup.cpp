@@ -106,12 +106,7 @@ void FrmBodySetup::readBack(const BodyOptions &options)
         else
             paintSample(i);
     }
-    if (!options.background.isEmpty()) {
-        if (m_imageLocation->SetupWeb(options.background))
-            m_url->setChecked(true);
-        else
-            m_imageLocation->setLocation(options.background);
-    }
+    ReadBackLocation(m_imageLocation, m_url, options.background);
     for (std::size_t i = 0; i < m_scripts.size(); ++i)
         m_scripts[i]->setText(options.scripts[i]);
 }

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -24,6 +25,7 @@ FrmHorizRule::FrmHorizRule(const QString &selectedText, QWidget *parent)
 {
     auto *page = new QWidget;
     settingsTabs(page);
+    okButton()->setObjectName(u"cmdOK"_s);
     QGroupBox *frame = NamedFrame(u"fmePage"_s, QString(), page);
     (new QVBoxLayout(page))->addWidget(frame);
 

@@ -32,9 +32,7 @@ FrmImage::FrmImage(const QString &tagText, QWidget *parent)
     m_align->addItems(ImageAlignValues());
     CoupleTargetAndNewWindow(m_target, m_newWindow);
     CoupleStatusScripts(m_statusText, m_linkScripts[1], m_linkScripts[2]);
-    connect(m_file, &QRadioButton::toggled, this, [this](bool on) {
-        m_imageLocation->setLocationStyle(on ? LocationStyle::LocalFile : LocationStyle::Web);
-    });
+    CoupleFileOption(m_file, m_imageLocation);
     for (QRadioButton *option : {m_linkNothing, m_linkFile, m_linkURL, m_linkAnchor})
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
@@ -169,12 +167,7 @@ QWidget *FrmImage::advancedPage()
 void FrmImage::readBack(const ImageOptions &options)
 {
     m_extraLinkText = options.link.displayText;
-    if (!options.source.isEmpty()) {
-        if (m_imageLocation->SetupWeb(options.source))
-            m_url->setChecked(true);
-        else
-            m_imageLocation->setLocation(options.source);
-    }
+    ReadBackLocation(m_imageLocation, m_url, options.source);
     for (std::size_t i = 0; i < m_sizes.size(); ++i)
         m_sizes[i]->setText(options.sizes[i]);
     m_altText->setText(options.altText);

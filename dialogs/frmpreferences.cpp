@@ -516,7 +516,7 @@ void FrmPreferences::testLocation(const LocationTab &tab)
     if (!tab.browsers)
         ViewFile(location);
     else if (!launcher().startProgram(location, {}))
-        ReportFileErrorByNumber(location, FileErrorNumber::FileNotFound, QStringLiteral("This file does not exist."));
+        ReportFileError(location, QStringLiteral("This file does not exist."));
 }
 
 // "(default)" and "Browser " + i for every browser with a name; the shown

@@ -62,9 +62,11 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
-private:
+    // What OK does: builds the result and, when there is one, clears
+    // InsertCancelled and closes. For dialogs with OK buttons of their own.
     void ok();
 
+private:
     QPushButton *m_ok = nullptr;
     std::optional<QString> m_result;
 };

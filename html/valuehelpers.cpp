@@ -173,8 +173,11 @@ QString RequiredEntryMessage(const QString &what)
 
 bool RequireValue(const QString &text, const QString &what)
 {
-    if (HasValue(text))
-        return true;
+    return HasValue(text) || ReportRequiredEntry(what);
+}
+
+bool ReportRequiredEntry(const QString &what)
+{
     MsgBox(RequiredEntryMessage(what), MessageButtons::Ok, MessageIcon::Exclamation,
            QStringLiteral("Information Required"));
     return false;

@@ -60,6 +60,8 @@ QString RequiredEntryMessage(const QString &what);
 // "Information Required", exclamation icon, OK) and returns false. The
 // dialog's RequireEntry puts the focus on its control after a false.
 bool RequireValue(const QString &text, const QString &what);
+// Shows that message for an entry the caller found missing; always false.
+bool ReportRequiredEntry(const QString &what);
 
 // The items of the alignment, vertical-alignment and target lookup combos,
 // in the order they are listed.

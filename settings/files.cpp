@@ -488,7 +488,7 @@ bool OpensInBrowser(const QString &location)
 bool OpenWithShell(const QString &target)
 {
     if (!IsAddress(target) && !FileExists(target)) {
-        ReportFileErrorByNumber(target, FileNotFound, QStringLiteral("This file does not exist."));
+        ReportFileError(target, QStringLiteral("This file does not exist."));
         return false;
     }
     launcher().openWithDesktop(target);
@@ -572,7 +572,7 @@ QString MakeRelativeLocation(const QString &target, const QString &documentFolde
     const QString path = TrimSpaces(IsLinuxPath(target) ? target : ToPathBackslashes(target));
     const QString folder = withSeparator(TrimSpaces(documentFolder));
     if (!FileExists(path)) {
-        ReportFileErrorByNumber(path, FileNotFound, QStringLiteral("This file does not exist."));
+        ReportFileError(path, QStringLiteral("This file does not exist."));
         return {};
     }
     // Without a document folder there is nothing to be relative to.

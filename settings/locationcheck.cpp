@@ -59,7 +59,7 @@ void ReportLocationProblem(LocationProblem problem, const QString &location)
         requireEntry(QStringLiteral("enter the file location"));
         break;
     case LocationProblem::NoFile:
-        ReportFileErrorByNumber(location, FileErrorNumber::FileNotFound, QStringLiteral("This file does not exist."));
+        ReportFileError(location, QStringLiteral("This file does not exist."));
         break;
     case LocationProblem::None:
         break;

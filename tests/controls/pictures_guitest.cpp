@@ -59,6 +59,10 @@ private Q_SLOTS:
         QCOMPARE(selector.text(), u"#FF3300"_s);
         Prefs().SafePalette = false;
         QCOMPARE(selector.size(), selector.sizeHint());
+        // Whatever the desktop's font, the longest entry fits the edit field.
+        selector.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&selector));
+        QVERIFY(edit->width() >= edit->fontMetrics().horizontalAdvance(u"(default)"_s));
         QVERIFY(facades.dialogs.problems().isEmpty());
     }
 

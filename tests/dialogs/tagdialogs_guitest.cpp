@@ -185,7 +185,7 @@ private Q_SLOTS:
             QCOMPARE(TextOf(dialog, u"txtWidth"_s), u"75"_s);
             SetText(dialog, u"cboAlign"_s, u"Center"_s);
             Click(dialog, u"chkNoShade"_s);
-            Click(dialog, u"cmdOk"_s);
+            Click(dialog, u"cmdOK"_s);
         });
         RunCommand(u"Horizontal Rule"_s);
         QCOMPARE(text(), u"<HR WIDTH=\"75%\" ALIGN=\"Center\" NOSHADE>\r\n"_s);
@@ -205,7 +205,7 @@ private Q_SLOTS:
         QVERIFY(InsertCancelled);
         QCOMPARE(text(), u"a\r\n"_s);
 
-        OnDialog(u"frmHorizRule"_s, [](QDialog *dialog) { Click(dialog, u"cmdOk"_s); });
+        OnDialog(u"frmHorizRule"_s, [](QDialog *dialog) { Click(dialog, u"cmdOK"_s); });
         RunCommand(u"Horizontal Rule"_s);
         QCOMPARE(text(), u"a<HR>\r\n"_s);
     }
@@ -222,7 +222,7 @@ private Q_SLOTS:
             QCOMPARE(list->selectedItems().size(), 3);
             Click(dialog, u"cmdSelectAll_1"_s);
             Click(dialog, u"chkCentre"_s);
-            Click(dialog, u"cmdOk"_s);
+            Click(dialog, u"cmdOK"_s);
         });
         RunCommand(u"Search Engine Links"_s);
         QCOMPARE(text(), u"old\r\n"_s);
@@ -231,7 +231,7 @@ private Q_SLOTS:
             auto *list = dialog->findChild<QListWidget *>(u"lstSearchEngine"_s);
             list->item(2)->setSelected(true);
             list->item(0)->setSelected(true);
-            Click(dialog, u"cmdOk"_s);
+            Click(dialog, u"cmdOK"_s);
         });
         RunCommand(u"Search Engine Links"_s);
         QCOMPARE(text(), u"<A HREF=\"https://one.example/\">One</A>\r\n<A HREF=\"https://three.example/\">Three</A>\r\n"_s);

@@ -136,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(sample->text(), u"Text Size 3");
         sizes->setCurrentRow(6);
         QCOMPARE(sample->font().pointSizeF(), 30.5);
-        click(dialog, u"cmdOk"_s);
+        click(dialog, u"cmdOK"_s);
         QCOMPARE(dialog.result().value_or(QString()), u"<BASEFONT SIZE=\"7\">");
     }
 

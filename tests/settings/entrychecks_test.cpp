@@ -148,7 +148,7 @@ private Q_SLOTS:
         QCOMPARE(prompts.mid(0, 2), (QStringList{u"Please enter the description to be used."_s,
                                                  u"Please enter the file location."_s}));
         QVERIFY(prompts[2].contains(u"/no/such"_s));
-        QVERIFY(prompts[2].contains(u"This file cannot be found."_s));
+        QVERIFY(prompts[2].contains(u"This file does not exist."_s));
         QCOMPARE(facades.dialogs.messages().first().title, u"Information Required");
         QCOMPARE(facades.dialogs.messages().first().icon, MessageIcon::Exclamation);
     }

@@ -21,6 +21,7 @@ namespace {
 
 const QString CrLf2 = u"\r\n\r\n"_s;
 const QString NotFound = u"This file cannot be found."_s;
+const QString DoesNotExist = u"This file does not exist."_s;
 
 QByteArray readBytes(const QString &path)
 {
@@ -247,7 +248,7 @@ private Q_SLOTS:
         row("elsewhere, copied", u"%1/img/Pic.gif"_s, false, MessageAnswer::Yes, u"Pic.gif"_s, copyQuestion);
         row("elsewhere, not copied", u"%1/img/Pic.gif"_s, false, MessageAnswer::No, u"../img/Pic.gif"_s, copyQuestion);
         row("never ask", u"%1/img/Pic.gif"_s, true, MessageAnswer::Ok, u"../img/Pic.gif"_s, {});
-        row("missing file", u"%1/img/none.gif"_s, false, MessageAnswer::Ok, {}, u"(%1/img/none.gif)"_s + CrLf2 + NotFound);
+        row("missing file", u"%1/img/none.gif"_s, false, MessageAnswer::Ok, {}, u"(%1/img/none.gif)"_s + CrLf2 + DoesNotExist);
         row("other drive, declined", u"%1/web/pics/a.gif"_s, false, MessageAnswer::No, {}, otherDrive);
     }
     void relativeLocations()
@@ -283,7 +284,7 @@ private Q_SLOTS:
         ViewFile(u"http://example.org/"_s); // no browser set: the desktop opens it
         facades.dialogs.answerMessage(MessageAnswer::Ok);
         QVERIFY(!OpenWithShell(env.root() + u"/none.pdf"_s));
-        QCOMPARE(facades.dialogs.messagePrompts(), QStringList{u'(' + env.root() + u"/none.pdf)"_s + CrLf2 + NotFound});
+        QCOMPARE(facades.dialogs.messagePrompts(), QStringList{u'(' + env.root() + u"/none.pdf)"_s + CrLf2 + DoesNotExist});
         QStringList shown;
         SetBrowserViewer([&shown](const QString &page) { shown.append(page); });
         for (const QString &target : {u"  http://example.org/x"_s, u"/srv/a.HTM"_s, u"/srv/a.shtml "_s,
