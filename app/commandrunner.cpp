@@ -15,8 +15,10 @@
 #include "dialogs/frmhorizrule.h"
 #include "dialogs/frmimage.h"
 #include "dialogs/frmlink.h"
+#include "dialogs/frmquicktable.h"
 #include "dialogs/frmsearcheng.h"
 #include "dialogs/frmsound.h"
+#include "dialogs/frmtable.h"
 #include "html/guards.h"
 #include "html/insertstate.h"
 #include "settings/filedialogs.h"
@@ -80,6 +82,8 @@ std::optional<QString> runTagDialog(const QString &form, const QString &text)
         {QStringLiteral("frmBodySetup"), [](const QString &t) { return FrmBodySetup::Form_Run(t); }},
         {QStringLiteral("frmHorizRule"), [](const QString &t) { return FrmHorizRule::Form_Run(t); }},
         {QStringLiteral("frmSearchEng"), [](const QString &) { return FrmSearchEng::Form_Run(); }},
+        {QStringLiteral("frmTable"), [](const QString &t) { return FrmTable::Form_Run(t); }},
+        {QStringLiteral("frmQuickTable"), [](const QString &t) { return FrmQuickTable::Form_Run(t); }},
         {QStringLiteral("frmAutoLoad"), [](const QString &t) { return FrmAutoLoad::Form_Run(t); }},
         {QStringLiteral("frmSound"), [](const QString &t) { return FrmSound::Form_Run(t); }},
         {QStringLiteral("frmFrames"), [](const QString &t) { return FrmFrames::Form_Run(t); }},

@@ -154,15 +154,6 @@ const DialogCommand *findDialog(const QString &command)
     return nullptr;
 }
 
-const AwaitedCommand *findAwaited(const QString &command)
-{
-    for (const AwaitedCommand &awaited : CommandsAwaitingInput()) {
-        if (is(command, awaited.command))
-            return &awaited;
-    }
-    return nullptr;
-}
-
 CommandOutcome inserting(const QString &text, bool select)
 {
     CommandOutcome outcome;
@@ -179,11 +170,10 @@ CommandOutcome doing(CommandAction action)
     return outcome;
 }
 
-CommandOutcome unknown(const QString &waitsFor)
+CommandOutcome unknown()
 {
     CommandOutcome outcome;
     outcome.action = CommandAction::Unknown;
-    outcome.waitsFor = waitsFor;
     return outcome;
 }
 
@@ -230,22 +220,14 @@ const QList<DialogCommand> &DialogCommands()
         {u"Page Colours & Background"_s, u"frmBodySetup"_s},
         {u"Horizontal Rule"_s, u"frmHorizRule"_s},
         {u"Search Engine Links"_s, u"frmSearchEng"_s},
+        {u"Advanced Table"_s, u"frmTable"_s, true},
+        {u"Quick Table"_s, u"frmQuickTable"_s, true},
         {u"Timer Auto-Load"_s, u"frmAutoLoad"_s},
         {u"Meta Refresh"_s, u"frmAutoLoad"_s},
         {u"Page Sound"_s, u"frmSound"_s},
         {u"Advanced Frames"_s, u"frmFrames"_s},
     };
     return commands;
-}
-
-const QList<AwaitedCommand> &CommandsAwaitingInput()
-{
-    static const QList<AwaitedCommand> awaited{
-        // Tag dialogs.
-        {u"Advanced Table"_s, u"frmTable"_s},
-        {u"Quick Table"_s, u"frmQuickTable"_s},
-    };
-    return awaited;
 }
 
 SplitSelection SplitTrailingLineBreak(const QString &selection)
@@ -282,8 +264,6 @@ bool IsCommandText(const QString &command)
     static const QStringView editing[] = {u"Copy", u"Cut", u"Delete", u"Paste", u"Undo", u"Insert File"};
     const auto named = [&command](QStringView name) { return is(command, name); };
     return std::any_of(std::begin(editing), std::end(editing), named)
-           || std::any_of(CommandsAwaitingInput().begin(), CommandsAwaitingInput().end(),
-                          [&named](const AwaitedCommand &awaited) { return named(awaited.command); })
            || findDialog(command)
            || IsFormatCommand(command) || IsPromptedInsert(command)
            || std::any_of(SingleTagRows.begin(), SingleTagRows.end(),
@@ -321,9 +301,6 @@ CommandOutcome DecideCommand(const CommandRequest &request)
         outcome.selectInserted = dialog->selectInserted;
         return outcome;
     }
-    if (const AwaitedCommand *awaited = findAwaited(command))
-        return unknown(awaited->waitsFor);
-
     if (std::optional<PromptedResult> prompted = PromptedInsert(command, sel)) {
         if (prompted->cancelled)
             return doing(CommandAction::Nothing);
@@ -366,7 +343,7 @@ CommandOutcome DecideCommand(const CommandRequest &request)
                             || (row->selects == Selects::WhenTextSelected && !sel.isEmpty());
         return inserting(row->keepsLineBreak ? result + split.lineBreak : result, select);
     }
-    return unknown({});
+    return unknown();
 }
 
 } // namespace tavorin

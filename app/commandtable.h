@@ -23,7 +23,7 @@ enum class CommandAction {
     Dialog,     // run the tag dialog named dialog on text; insert its result, then lineBreak
     Refused,    // a guard refused: select guard.existingTag, show its messages
     Nothing,    // nothing to do: nothing to copy or paste, a snippet that could not be read
-    Unknown,    // the unknown-command report; waitsFor names what a known command still lacks
+    Unknown,    // the unknown-command report
 };
 
 struct CommandRequest {
@@ -41,7 +41,6 @@ struct CommandOutcome {
     QString lineBreak;           // InsertFile, Dialog: the line break taken off the selection, to follow the result
     QString dialog;              // Dialog: the form that builds the text ("frmLink"); text is what it edits
     GuardDecision guard;         // Refused: what the guard found and says
-    QString waitsFor;            // Unknown: the dialog or prompt the command needs, "" for no such command
 };
 
 // Decides what the command does. Builders run here (dates read appClock(),
@@ -58,15 +57,6 @@ struct DialogCommand {
     bool selectInserted = false;
 };
 const QList<DialogCommand> &DialogCommands();
-
-// A command that the program knows but cannot carry out yet because the
-// dialog it needs is not part of the program yet. It reports itself as an
-// unknown command, so nothing is ever inserted in its place.
-struct AwaitedCommand {
-    QString command;
-    QString waitsFor; // the dialog, "frmLink"
-};
-const QList<AwaitedCommand> &CommandsAwaitingInput();
 
 // The selected text without one trailing "\r\n", and that line break ("" when
 // there was none).

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -26,6 +27,7 @@ FrmAutoLoad::FrmAutoLoad(const QString &selectedText, QWidget *parent)
 {
     auto *page = new QWidget;
     settingsTabs(page);
+    okButton()->setObjectName(u"cmdOK"_s);
     QGroupBox *frame = NamedFrame(u"fmePage"_s, QString(), page);
     (new QVBoxLayout(page))->addWidget(frame);
 

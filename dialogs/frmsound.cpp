@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 
@@ -23,6 +24,7 @@ FrmSound::FrmSound(const QString &selectedText, QWidget *parent)
 {
     auto *page = new QWidget;
     settingsTabs(page);
+    okButton()->setObjectName(u"cmdOK"_s);
     QGroupBox *frame = NamedFrame(u"fmePage"_s, QString(), page);
     (new QVBoxLayout(page))->addWidget(frame);
 

@@ -179,11 +179,15 @@ QString PromptAnswer(const QString &text, bool upperCase)
     return upperCase ? UpperSameLength(trimmed) : trimmed;
 }
 
+QString SectionBanner(const QString &name, const QString &text)
+{
+    return CommentTag("Start Of "_L1 + name) + "\r\n"_L1 + text + "\r\n"_L1 + CommentTag("End of "_L1 + name);
+}
+
 QString ScriptBlock(const QString &label, const QString &body)
 {
-    const QString name = label + " Script"_L1;
-    return "<!-- Start Of "_L1 + name + " -->\r\n"_L1 + "<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--\r\n"_L1 + body
-           + "\r\n// -->\r\n</SCRIPT>\r\n"_L1 + "<!-- End of "_L1 + name + " -->"_L1;
+    return SectionBanner(label + " Script"_L1,
+                         "<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--\r\n"_L1 + body + "\r\n// -->\r\n</SCRIPT>"_L1);
 }
 
 QString FillSnippet(const QString &snippet, const QString &value)

@@ -16,6 +16,10 @@ namespace tavorin {
 // spaces, upper-cased (without changing the length) when asked.
 QString PromptAnswer(const QString &text, bool upperCase);
 
+// A generated section between its banners: "<!-- Start Of " + name + " -->",
+// "\r\n", text, "\r\n" and "<!-- End of " + name + " -->" (a small "o").
+QString SectionBanner(const QString &name, const QString &text);
+
 // The script block of the two JavaScript outlines: the SCRIPT element around
 // body between "<!-- Start Of " + label + " Script -->" and
 // "<!-- End of " + label + " Script -->".

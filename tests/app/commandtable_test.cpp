@@ -132,26 +132,11 @@ private Q_SLOTS:
         QVERIFY(!InsertCancelled); // deciding shows nothing and sets nothing
     }
 
-    void awaitedCommandsReportThemselvesUnknown_data()
+    void unknownCommandsInsertNothing()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<QString>("waitsFor");
-        for (const AwaitedCommand &awaited : CommandsAwaitingInput()) {
-            QTest::addRow("%s", qPrintable(awaited.command))
-                << awaited.command << u"<TAG>\r\n"_s << awaited.waitsFor;
-        }
-        QTest::newRow("no such command") << u"Bolder"_s << u"x"_s << QString();
-    }
-    void awaitedCommandsReportThemselvesUnknown()
-    {
-        QFETCH(QString, command);
-        QFETCH(QString, selection);
-        QFETCH(QString, waitsFor);
         ScriptedFacades facades;
-        const CommandOutcome outcome = decide(command, selection, {}, u"<HTML><BODY>"_s, u"clip"_s);
+        const CommandOutcome outcome = decide(u"Bolder"_s, u"x"_s, {}, u"<HTML><BODY>"_s, u"clip"_s);
         QCOMPARE(outcome.action, CommandAction::Unknown);
-        QCOMPARE(outcome.waitsFor, waitsFor);
         QVERIFY(outcome.text.isEmpty());
         QVERIFY(facades.dialogs.asked().isEmpty());
     }
@@ -227,7 +212,7 @@ private Q_SLOTS:
                 command = u"Heading"_s;
             }
             const CommandOutcome outcome = decide(command, u"x"_s, argument, {}, u"clip"_s);
-            const bool known = outcome.action != CommandAction::Unknown || !outcome.waitsFor.isEmpty();
+            const bool known = outcome.action != CommandAction::Unknown;
             QVERIFY2(known || !tool.subBand.isEmpty(), qPrintable(tool.name + u": "_s + tool.commandText));
             QVERIFY2(IsCommandText(command) == known, qPrintable(tool.name + u": "_s + tool.commandText));
             ++reached;

@@ -189,7 +189,7 @@ private Q_SLOTS:
         ShowHelp(dialog, HelpContextTopic);
         HelpWindow *help = HelpWindow::instance(false);
         QCOMPARE(help->parentWidget(), dialog);
-        QCOMPARE(help->currentPage(), u"format.html#table"_s);
+        QCOMPARE(help->currentPage(), u"format.html#advancedtable"_s);
         dialog->hide();
         QCOMPARE(help->parentWidget(), nullptr);
         QVERIFY(help->isVisible());

@@ -122,7 +122,7 @@ private Q_SLOTS:
             QCOMPARE(dialog->findChild<QLabel *>(u"lblCurrentVolume"_s)->text(), u"30"_s);
             SetText(dialog, u"lcSoundLocation"_s, u"Sounds/Tune.MID"_s);
             Click(dialog, u"chkLoop"_s);
-            Click(dialog, u"cmdOk"_s);
+            Click(dialog, u"cmdOK"_s);
         });
         RunCommand(u"Page Sound"_s);
         QCOMPARE(text(), u"<EMBED SRC=\"sounds/tune.mid\" VOLUME=\"30\" HIDDEN=\"True\" LOOP=\"True\" "
@@ -135,7 +135,7 @@ private Q_SLOTS:
         dialogs().answerMessage(MessageAnswer::Ok);
         bool stayed = false;
         OnDialog(u"frmSound"_s, [&stayed](QDialog *dialog) {
-            Click(dialog, u"cmdOk"_s);
+            Click(dialog, u"cmdOK"_s);
             stayed = dialog->isVisible();
         });
         RunCommand(u"Page Sound"_s);
@@ -155,7 +155,7 @@ private Q_SLOTS:
             QCOMPARE(TextOf(dialog, u"txtDelay"_s), u"5"_s);
             dialog->findChild<QSpinBox *>(u"udDelay"_s)->stepBy(1);
             QCOMPARE(TextOf(dialog, u"txtDelay"_s), u"6"_s);
-            Click(dialog, u"cmdOk"_s);
+            Click(dialog, u"cmdOK"_s);
         });
         RunCommand(u"Meta Refresh"_s);
         QCOMPARE(text(), u"<META HTTP-EQUIV=\"Refresh\" CONTENT=\"6\">\r\n"_s);
@@ -169,7 +169,7 @@ private Q_SLOTS:
             QVERIFY(!dialog->findChild<QWidget *>(u"lcAutoLocation"_s)->isHidden());
             SetText(dialog, u"lcAutoLocation"_s, u"Next.htm"_s);
             SetText(dialog, u"txtDelay"_s, u"10"_s);
-            Click(dialog, u"cmdOk"_s);
+            Click(dialog, u"cmdOK"_s);
         });
         RunCommand(u"Timer Auto-Load"_s);
         QCOMPARE(text(), u"<META HTTP-EQUIV=\"Refresh\" CONTENT=\"10;URL=next.htm\">\r\n"_s);
