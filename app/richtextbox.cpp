@@ -233,6 +233,11 @@ void RichTextBox::setRtf(QString rtf)
 {
     const RtfContent content = ReadRtf(rtf);
     rtf = QString();
+    setContent(content);
+}
+
+void RichTextBox::setContent(const RtfContent &content)
+{
     d->loadWhole(this, content);
 }
 
