@@ -1,5 +1,6 @@
 #include "app/colouring.h"
 
+#include "app/rtfreader.h"
 #include "app/textrules.h"
 #include "settings/paths.h"
 
@@ -77,11 +78,11 @@ private:
     QChar *m_end = nullptr;
 };
 
-// Characters that never stand for themselves in the body.
+// Characters the body does not copy along with the text around them.
 constexpr std::array<bool, 128> SpecialCharacters(bool colouring)
 {
     std::array<bool, 128> table{};
-    table['\\'] = table['{'] = table['}'] = table['\r'] = true;
+    table['\\'] = table['{'] = table['}'] = table['\r'] = table['\n'] = true;
     if (colouring)
         table['<'] = table['>'] = true;
     return table;
@@ -89,8 +90,50 @@ constexpr std::array<bool, 128> SpecialCharacters(bool colouring)
 constexpr auto PlainSpecials = SpecialCharacters(false);
 constexpr auto ColourSpecials = SpecialCharacters(true);
 
-// Appends the body for text. The twelve replacements collapse into rules on
-// each character and its neighbours in the original text:
+// The body written as RTF: what TextToRtf puts in place of the template's
+// placeholder.
+class RtfBody {
+public:
+    explicit RtfBody(RtfWriter &out) : m_out(out) {}
+    Q_DISABLE_COPY_MOVE(RtfBody)
+
+    void colour(int entry)
+    {
+        m_out.reserve(5);
+        m_out.put(u"\\cf");
+        m_out.put(char16_t(u'0' + entry));
+        m_out.put(u' ');
+    }
+    void text(const QChar *from, qsizetype count) { m_out.append(from, count); }
+    // One character of the text that RTF reads as syntax or that the
+    // colouring looked at.
+    void character(char16_t c)
+    {
+        m_out.reserve(2);
+        if (c == u'\\' || c == u'{' || c == u'}')
+            m_out.put(u'\\');
+        m_out.put(c);
+    }
+    void lineBreak()
+    {
+        m_out.reserve(8);
+        m_out.put(u"\r\n\\par ");
+    }
+    // A "\r" or "\n" that is not half of a "\r\n" goes in as it is (RTF
+    // readers skip it).
+    void loneBreak(char16_t c)
+    {
+        m_out.reserve(1);
+        m_out.put(c);
+    }
+
+private:
+    RtfWriter &m_out;
+};
+
+// Hands the body for text to out, piece by piece. The twelve replacements
+// collapse into rules on each character and its neighbours in the original
+// text:
 //  - "<" gets no colour before " " or "="; "\cf3 " when "<!-- %" starts
 //    there, "\cf2 " before "!", "\cf1 " otherwise.
 //  - ">" keeps its "\cf0 " unless a space stands before it (the step that
@@ -98,7 +141,8 @@ constexpr auto ColourSpecials = SpecialCharacters(true);
 //    space ending the previous ">\cf0 " only when that one kept its own),
 //    or "=" stands before it.
 //  - "\r\n" is followed by "\par ".
-void WriteBody(RtfWriter &out, QStringView text, bool colouring)
+template<typename Body>
+void WriteBody(Body &out, QStringView text, bool colouring)
 {
     const auto &special = colouring ? ColourSpecials : PlainSpecials;
     const QChar *const begin = text.data();
@@ -107,60 +151,109 @@ void WriteBody(RtfWriter &out, QStringView text, bool colouring)
     const QChar *plainFrom = begin;
     bool previousCloseMerged = false; // the last ">" lost its "\cf0 " to a space
 
-    out.append(u"\\cf0 ");
+    out.colour(0);
     while (p < end) {
         const char16_t c = p->unicode();
         if (c >= 128 || !special[c]) {
             ++p;
             continue;
         }
-        out.append(plainFrom, p - plainFrom);
-        out.reserve(8);
+        out.text(plainFrom, p - plainFrom);
         switch (c) {
-        case '\\':
-            out.put(u"\\\\");
-            break;
-        case '{':
-            out.put(u"\\{");
-            break;
-        case '}':
-            out.put(u"\\}");
-            break;
         case '\r':
             if (p + 1 < end && p[1] == u'\n') {
-                out.put(u"\r\n\\par ");
+                out.lineBreak();
                 ++p;
             } else {
-                out.put(u'\r');
+                out.loneBreak(c);
             }
+            break;
+        case '\n':
+            out.loneBreak(c);
             break;
         case '<': {
             const char16_t next = p + 1 < end ? p[1].unicode() : 0;
-            if (next == ' ' || next == '=') {
-                out.put(u'<');
-            } else if (next == '!') {
-                const bool smart = end - p >= 6 && QStringView(p, 6) == u"<!-- %";
-                out.put(smart ? u"\\cf3 <" : u"\\cf2 <");
-            } else {
-                out.put(u"\\cf1 <");
-            }
+            if (next == '!')
+                out.colour(end - p >= 6 && QStringView(p, 6) == u"<!-- %" ? 3 : 2);
+            else if (next != ' ' && next != '=')
+                out.colour(1);
+            out.character(c);
             break;
         }
         case '>': {
             const char16_t before = p > begin ? p[-1].unicode() : 0;
             const bool merged = before == ' ' || (before == '>' && !previousCloseMerged);
             previousCloseMerged = merged;
-            out.put(u'>');
+            out.character(c);
             if (!merged && before != '=')
-                out.put(u"\\cf0 ");
+                out.colour(0);
             break;
         }
+        default: // "\\", "{", "}"
+            out.character(c);
         }
         ++p;
         plainFrom = p;
     }
-    out.append(plainFrom, end - plainFrom);
+    out.text(plainFrom, end - plainFrom);
 }
+
+void WriteRtfBody(RtfWriter &out, QStringView text, bool colouring)
+{
+    RtfBody body(out);
+    WriteBody(body, text, colouring);
+}
+
+// The body as the RTF reader reads it back: paragraphs separated by "\n",
+// colour runs in the colours of the template's four entries.
+class ContentBody {
+public:
+    // The text written is at most as long as capacity.
+    ContentBody(RtfContent &content, const std::array<quint32, 4> &colours, qsizetype capacity)
+        : m_content(content), m_colours(colours)
+    {
+        m_content.text.resize(capacity);
+        m_write = m_content.text.data();
+    }
+    Q_DISABLE_COPY_MOVE(ContentBody)
+
+    void colour(int entry) { m_colour = m_colours[size_t(entry)]; }
+    void text(const QChar *from, qsizetype count) { put(from, count); }
+    void character(char16_t c) { put(reinterpret_cast<const QChar *>(&c), 1); }
+    void lineBreak() { character(u'\n'); }
+    // A line break character in RTF source is no text.
+    void loneBreak(char16_t) {}
+
+    // Like the reader, keeps no final paragraph mark.
+    void finish()
+    {
+        qsizetype length = m_write - m_content.text.constData();
+        if (length > 0 && m_content.text.at(length - 1) == u'\n') {
+            --length;
+            if (--m_content.runs.last().length == 0)
+                m_content.runs.removeLast();
+        }
+        m_content.text.resize(length);
+    }
+
+private:
+    void put(const QChar *from, qsizetype count)
+    {
+        if (count <= 0)
+            return;
+        QList<RtfColourRun> &runs = m_content.runs;
+        if (runs.isEmpty() || runs.constLast().colour != m_colour)
+            runs.append(RtfColourRun{m_write - m_content.text.constData(), 0, m_colour});
+        runs.last().length += count;
+        std::memcpy(static_cast<void *>(m_write), from, size_t(count) * sizeof(QChar));
+        m_write += count;
+    }
+
+    RtfContent &m_content;
+    const std::array<quint32, 4> m_colours;
+    quint32 m_colour = RtfAutoColour;
+    QChar *m_write = nullptr;
+};
 
 } // namespace
 
@@ -246,7 +339,7 @@ QString MakeRtfTemplate(const QString &fontName, int pointSize, bool bold, bool 
 QString TextToRtfBody(QStringView text, bool colouring)
 {
     RtfWriter out(text.size() + text.size() / 4 + 16);
-    WriteBody(out, text, colouring);
+    WriteRtfBody(out, text, colouring);
     return out.finish();
 }
 
@@ -260,7 +353,7 @@ QString TextToRtf(QStringView text, QStringView rtfTemplate, bool colouring)
         out.append(rtfTemplate.mid(from, bang - from));
         if (bodyStart < 0) {
             bodyStart = out.size();
-            WriteBody(out, text, colouring);
+            WriteRtfBody(out, text, colouring);
             bodyLength = out.size() - bodyStart;
         } else {
             out.reserve(bodyLength);
@@ -270,6 +363,34 @@ QString TextToRtf(QStringView text, QStringView rtfTemplate, bool colouring)
     }
     out.append(rtfTemplate.mid(from));
     return out.finish();
+}
+
+RtfContent ColouredContent(QStringView text, QStringView rtfTemplate, bool colouring)
+{
+    const auto throughRtf = [&] { return ReadRtf(TextToRtf(text, rtfTemplate, colouring)); };
+    // The template's format and colours come from a sample that shows each
+    // colour once and ends in a line break. A template that adds text of
+    // its own or holds the placeholder more than once goes the long way, and
+    // so does text that leaves nothing to read (the format is then the one
+    // at the document's end).
+    const QString sample = u"a<b><!c><!-- %d>"_s;
+    RtfContent content = ReadRtf(TextToRtf(sample + u"\r\n"_s, rtfTemplate, colouring));
+    if (content.text != sample)
+        return throughRtf();
+    const auto colourAt = [&content](qsizetype position) {
+        return std::find_if(content.runs.cbegin(), content.runs.cend(), [position](const RtfColourRun &run) {
+                   return position < run.start + run.length;
+               })->colour;
+    };
+    const std::array<quint32, 4> colours{colourAt(0), colourAt(1), colourAt(4), colourAt(8)};
+    content.text.clear();
+    content.runs.clear();
+    ContentBody body(content, colours, text.size());
+    WriteBody(body, text, colouring);
+    body.finish();
+    if (content.text.isEmpty())
+        return throughRtf();
+    return content;
 }
 
 bool IsHtmlDocumentPath(const QString &path)

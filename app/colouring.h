@@ -11,6 +11,8 @@
 
 namespace tavorin {
 
+struct RtfContent;
+
 // One colour-table entry, "\red255\green0\blue0;" for 0x0000FF. Colours are
 // 0x00BBGGRR; bits above the low 24 are ignored.
 QString RtfColour(quint32 colour);
@@ -40,6 +42,11 @@ QString MakeRtfTemplate(const QString &fontName, int pointSize, bool bold, bool 
 // every "!" of rtfTemplate. The result is exactly that of the documented
 // chain of twelve literal replacements, computed in one pass.
 QString TextToRtf(QStringView text, QStringView rtfTemplate, bool colouring);
+
+// What ReadRtf(TextToRtf(text, rtfTemplate, colouring)) gives, made without
+// the RTF in between: opening a page of megabytes writes and reads no RTF of
+// about the page's size.
+RtfContent ColouredContent(QStringView text, QStringView rtfTemplate, bool colouring);
 
 // Only the body of TextToRtf (starting "\cf0 "), without a template.
 QString TextToRtfBody(QStringView text, bool colouring);

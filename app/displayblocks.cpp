@@ -123,11 +123,16 @@ void DisplayBlocks::contentsChanged(int position, int removed, int added)
     first = m_softBreaks.erase(first, last);
     for (auto it = first; it != m_softBreaks.end(); ++it)
         *it += added - removed;
+    // A block's position costs a walk through Qt's block tree: only the
+    // continuing blocks' positions are asked for (a whole page may hold
+    // hundreds of thousands of blocks and a few display breaks).
     std::vector<int> found;
-    for (QTextBlock block = m_doc->findBlock(position); block.isValid() && block.position() <= position + added;
-         block = block.next()) {
-        if (block.position() >= position && continuesLine(block))
+    const QTextBlock lastChanged = m_doc->findBlock(position + added);
+    for (QTextBlock block = m_doc->findBlock(position); block.isValid(); block = block.next()) {
+        if (continuesLine(block) && block.position() >= position)
             found.push_back(block.position() - 1);
+        if (block == lastChanged)
+            break;
     }
     m_softBreaks.insert(first, found.begin(), found.end());
 }

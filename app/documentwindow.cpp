@@ -7,6 +7,7 @@
 #include "app/fileoperations.h"
 #include "app/mainwindow.h"
 #include "app/richtextbox.h"
+#include "app/rtfreader.h"
 #include "app/textrules.h"
 #include "app/windowarrangement.h"
 #include "settings/paths.h"
@@ -92,15 +93,15 @@ void DocumentWindow::Doc_SetToPrefs()
 void DocumentWindow::DocText(const QString &text)
 {
     // The RTF ignores bare line feeds; every break reaches it as "\r\n".
-    QString rtf;
+    RtfContent content;
     {
         const QString normal = NormaliseLineBreaks(text);
         const QString crlf = QString::fromLatin1(CrLf);
         // The copy with the extra break goes before the text box fills up.
         const QString whole = normal.endsWith(crlf) ? normal + crlf : normal;
-        rtf = TextToRtf(whole, m_rtfTemplate, colouringOn());
+        content = ColouredContent(whole, m_rtfTemplate, colouringOn());
     }
-    m_text->setRtf(std::move(rtf));
+    m_text->setContent(content);
 }
 
 void DocumentWindow::DocSelText(const QString &text)

@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPrinter>
@@ -88,18 +89,19 @@ void RichTextBox::Private::putRuns(BlockInserter &inserter, const RtfContent &co
         const QStringView piece = QStringView(content.text).sliced(run.start, run.length);
         return std::all_of(piece.begin(), piece.end(), [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; });
     };
-    // One format for each colour, not one for each of maybe millions of runs.
-    std::optional<quint32> formatColour;
-    QTextCharFormat format;
+    // One format for each colour, made once and handed to Qt again and
+    // again: a page has a few colours and hundreds of thousands of runs, and
+    // building a format (which Qt then hashes afresh) costs more than the
+    // lookup here.
+    QHash<quint32, QTextCharFormat> formats;
     RtfColourRun pending{0, 0, RtfAutoColour};
     const auto flush = [&] {
         if (pending.length == 0)
             return;
-        if (pending.colour != formatColour) {
-            formatColour = pending.colour;
-            format = formatFor(pending.colour);
-        }
-        inserter.put(pending.start, pending.length, format);
+        auto format = formats.constFind(pending.colour);
+        if (format == formats.cend())
+            format = formats.insert(pending.colour, formatFor(pending.colour));
+        inserter.put(pending.start, pending.length, *format);
     };
     for (const RtfColourRun &run : content.runs) {
         if (pending.length > 0 && (run.colour == pending.colour || blank(run))) {
@@ -231,6 +233,11 @@ void RichTextBox::setRtf(QString rtf)
 {
     const RtfContent content = ReadRtf(rtf);
     rtf = QString();
+    setContent(content);
+}
+
+void RichTextBox::setContent(const RtfContent &content)
+{
     d->loadWhole(this, content);
 }
 

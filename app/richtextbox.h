@@ -15,6 +15,8 @@ class QPrinter;
 
 namespace tavorin {
 
+struct RtfContent;
+
 class RichTextBox : public QPlainTextEdit {
     Q_OBJECT
 
@@ -32,6 +34,8 @@ public:
     // does not start with "{\rtf" is taken as plain text. Not an undo step.
     // An RTF handed over (moved) is let go once read, before the box fills.
     void setRtf(QString rtf);
+    // The same for RTF already read (as ReadRtf gives it).
+    void setContent(const RtfContent &content);
 
     qsizetype selStart() const;
     qsizetype selLength() const;

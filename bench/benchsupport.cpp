@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <ctime>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -55,6 +56,13 @@ QByteArray OneLine(QByteArray pages)
 {
     pages.replace("\r\n", "");
     return pages;
+}
+
+double ThreadCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + now.tv_nsec / 1e9;
 }
 
 double BestTime(int runs, const std::function<void()> &work)

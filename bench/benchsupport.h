@@ -25,6 +25,11 @@ QByteArray LoadPages(qsizetype limit, bool repeat = false);
 // The same pages as one line: every line break removed, as a minifier does.
 QByteArray OneLine(QByteArray pages);
 
+// Processor seconds the calling thread has used so far. On a shared machine
+// the difference of two readings is a steadier figure than the wall clock
+// (it leaves out the time other programs had the processor).
+double ThreadCpuSeconds();
+
 // Best of a few runs of work, in seconds.
 double BestTime(int runs, const std::function<void()> &work);
 

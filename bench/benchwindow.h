@@ -6,22 +6,15 @@
 
 #include "app/fileoperations.h"
 #include "app/mainwindow.h"
+#include "bench/benchsupport.h"
 #include "settings/environment.h"
 #include "settings/preferences.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 namespace tavorin::bench {
-
-// Lets the events of a change (painting included) run.
-inline void Settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 class BenchFolder {
 public:
@@ -29,9 +22,7 @@ public:
     {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
         SetAppPathForTesting(m_dir.path() + QStringLiteral("/"));
-        QFile file(pagesPath());
-        m_ready = file.open(QIODevice::WriteOnly) && file.write(pages) == pages.size();
-        file.close();
+        m_ready = WriteFile(pagesPath(), pages);
         LoadPreferences();
     }
     ~BenchFolder() { SetAppPathForTesting({}); }

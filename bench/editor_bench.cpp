@@ -12,6 +12,7 @@
 #include "settings/environment.h"
 #include "settings/preferences.h"
 #include "bench/benchsupport.h"
+#include "bench/benchwindow.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -128,25 +129,11 @@ void MeasureEditor(qsizetype limit)
     const QByteArray bytes = LoadPages(limit);
     if (bytes.isEmpty())
         return;
-    QTemporaryDir folder;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-    SetAppPathForTesting(folder.path() + u"/"_s);
-    const QString path = folder.path() + u"/pages.htm"_s;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    const BenchFolder folder(bytes);
+    if (!folder.ready())
         return;
-    file.close();
-    LoadPreferences();
-
     MainWindow window;
-    window.resize(1000, 700);
-    window.show();
-    Settle();
-    QElapsedTimer timer;
-    timer.start();
-    OpenFile(path);
-    Settle();
-    const double open = timer.nsecsElapsed() / 1e9;
+    const double open = OpenShown(window, folder.pagesPath());
     std::printf("\n== the editor with %.2f MB\n", double(bytes.size()) / Megabyte);
     std::printf("Open file until shown:  %8.1f ms  (OpenFile: read, decode, colour, show)\n", open * 1e3);
 
@@ -157,7 +144,8 @@ void MeasureEditor(qsizetype limit)
     box->setFocus();
     box->setSelStart(box->textLength() / 2);
     const int keys = 200;
-    timer.restart();
+    QElapsedTimer timer;
+    timer.start();
     for (int i = 0; i < keys; ++i) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, u"a"_s);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, u"a"_s);

@@ -7,7 +7,6 @@
 #include "app/printprogress.h"
 #include "app/richtextbox.h"
 #include "bench/benchwindow.h"
-#include "bench/corpus.h"
 #include "dialogs/frmfind.h"
 #include "html/findreplace.h"
 
@@ -98,7 +97,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QByteArray bytes = LoadPages(10 * Megabyte);
     if (bytes.isEmpty()) {
-        std::printf("no pages under %s: install python3.11-doc\n", qPrintable(PagesFolder));
+        std::printf("no pages under %s: install python3.11-doc\n", qPrintable(PagesFolder()));
         return 0;
     }
     const BenchFolder folder(bytes);
@@ -106,7 +105,7 @@ int main(int argc, char **argv)
         return 1;
     const QString path = folder.pagesPath();
     std::printf("Find and replace, printing: %.2f MB of HTML from %s\n", double(bytes.size()) / Megabyte,
-                qPrintable(PagesFolder));
+                qPrintable(PagesFolder()));
     std::printf("Targets: pure replacement <= sed; command <= about the time to open the file\n");
     const QString text = QString::fromUtf8(bytes);
     MeasureReplacement(text, path, folder.path());

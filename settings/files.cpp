@@ -85,15 +85,16 @@ bool isAscii(const QByteArray &bytes)
     return true;
 }
 
-// Decodes strict UTF-8: the text must encode back to exactly the same bytes,
-// which rules out overlong forms, lone surrogates and broken sequences.
+// Decodes strict UTF-8, text that encodes back to exactly the same bytes:
+// overlong forms, surrogates and broken sequences are refused before
+// anything is decoded.
 bool decodeUtf8Exactly(const QByteArray &bytes, QString &text)
 {
+    if (!bytes.isValidUtf8())
+        return false;
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
     text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return false;
-    return text.toUtf8() == bytes;
+    return !decoder.hasError();
 }
 
 bool declaresUtf8(const QString &text)

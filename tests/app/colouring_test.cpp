@@ -39,6 +39,24 @@ QString ChainTextToRtf(QString text, const QString &rtfTemplate, bool colouring)
     return rtf.replace(u"!"_s, u"\\cf0 "_s + text);
 }
 
+// Everything the text box takes from content, in one line to compare.
+QString Described(const RtfContent &content)
+{
+    QString runs;
+    for (const RtfColourRun &run : content.runs)
+        runs += u"%1+%2:%3 "_s.arg(run.start).arg(run.length).arg(run.colour, 0, 16);
+    QStringList stops;
+    for (const int stop : content.tabStops)
+        stops << QString::number(stop);
+    return QString::number(content.isRtf) + u" ["_s + content.text + u"] "_s + runs + content.fontName
+        + u" size %1 bold %2 italic %3 tabs %4/%5 base %6"_s.arg(content.halfPoints)
+              .arg(content.bold)
+              .arg(content.italic)
+              .arg(stops.join(u','))
+              .arg(content.defaultTab)
+              .arg(content.baseColour, 0, 16);
+}
+
 } // namespace
 
 class ColouringTest : public QObject {
@@ -85,6 +103,35 @@ private Q_SLOTS:
                     text += alphabet[random.bounded(int(alphabet.size()))];
                 QCOMPARE(TextToRtf(text, rtfTemplate, true), ChainTextToRtf(text, rtfTemplate, true));
                 QCOMPARE(TextToRtf(text, rtfTemplate, false), ChainTextToRtf(text, rtfTemplate, false));
+            }
+        }
+    }
+
+    // The content made without RTF is what the RTF gives read back, for any
+    // text, with and without colouring; a template that adds text of its own
+    // or repeats the placeholder is read back the long way.
+    void contentMatchesRtfReadBack()
+    {
+        QRandomGenerator random(20261207);
+        const QString templates[] = {
+            AddTabStops(MakeColourTable(MakeRtfTemplate(u"Courier New"_s, 10, false, false), 0x000000, 0x800000,
+                                        0x008000, 0x0000FF), 4),
+            // Equal colours make one run; the name has a placeholder of its own.
+            MakeColourTable(MakeRtfTemplate(u"A!b"_s, 0, true, true), 0x123456, 0x123456, 0x0000FF, 0x0000FF),
+            u"{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}!}"_s, // entries 2 and 3 missing
+            u"{\\rtf1 x!}"_s,
+            u"{\\rtf1 !\\par !}"_s,
+        };
+        const QString alphabet = u"<>!-% =\\{}\r\n\tab\u00e9\u2029"_s + QChar(0);
+        for (const QString &rtfTemplate : templates) {
+            for (int i = 0; i < 2000; ++i) {
+                QString text;
+                for (int length = random.bounded(50); length > 0; --length)
+                    text += alphabet[random.bounded(int(alphabet.size()))];
+                for (const bool colouring : {true, false}) {
+                    QCOMPARE(Described(ColouredContent(text, rtfTemplate, colouring)),
+                             Described(ReadRtf(TextToRtf(text, rtfTemplate, colouring))));
+                }
             }
         }
     }
