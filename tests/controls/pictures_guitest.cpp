@@ -34,7 +34,6 @@ private Q_SLOTS:
     {
         ScriptedFacades facades;
         ColourSelector selector;
-        QCOMPARE(selector.metaObject()->classInfo(0).value(), "Tavorin.ColourSelector");
         QCOMPARE(selector.text(), u"(default)"_s);
         QCOMPARE(selector.indicatorColour(), 0xBFBFBFu);
         QCOMPARE(selector.findChild<LookupCombo *>(u"cboTextColour"_s)->count(), 17);
@@ -77,7 +76,6 @@ private Q_SLOTS:
         env.writeFile(u"notes.gif"_s, "just text, no picture\n");
 
         ImagePreview preview;
-        QCOMPARE(preview.metaObject()->classInfo(0).value(), "Tavorin.ImagePreview");
         preview.resize(100, 80);
         auto *picture = preview.findChild<QLabel *>(u"picImage"_s);
         QCOMPARE(preview.findChild<QLabel *>(u"lblPreview"_s)->text(), u"No Preview Available"_s);
@@ -104,8 +102,6 @@ private Q_SLOTS:
             QCOMPARE(QSize(preview.ImageWidth(), preview.ImageHeight()), QSize(width, height));
             QCOMPARE(!picture->isHidden(), shown || (width > 0));
         }
-        // A missing file shows no picture.
-        QVERIFY(!preview.ShowPreview(u"other.gif"_s, folder));
 
         preview.ShowPreview(u"c.png"_s, folder);
         QTest::mouseDClick(picture, Qt::LeftButton);
