@@ -37,11 +37,6 @@ void showTab(const QObject &dialog, int tab)
     Child<QTabWidget>(dialog, u"tabPrefs"_s)->setCurrentIndex(tab);
 }
 
-void click(QDialog &dialog, const QString &name)
-{
-    Click(&dialog, name);
-}
-
 QAbstractButton *indexed(const QObject &parent, const QString &name, int index)
 {
     for (QAbstractButton *button : parent.findChildren<QAbstractButton *>(name)) {
@@ -90,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(!tabs->widget(2)->isEnabled());
         QCOMPARE(Child<QCheckBox>(dialog, u"chkIntegrate"_s)->text(), u"&Integrate With The File Manager");
         tabs->setCurrentIndex(2);
-        click(dialog, u"cmdCancel"_s);
+        Click(&dialog, u"cmdCancel"_s);
         QCOMPARE(Prefs().LastPrefOption, 2);
         QVERIFY(InsertCancelled);
     }
@@ -105,12 +100,12 @@ private Q_SLOTS:
         indexed(dialog, u"cmdDisColour"_s, 3)->click();
         FontChoice font{u"DejaVu Serif"_s, 30, true, false};
         m_facades->dialogs.answerFont(font);
-        click(dialog, u"cmdFont"_s);
+        Click(&dialog, u"cmdFont"_s);
         const FontChoice asked = m_facades->dialogs.asked().last().font;
         QVERIFY(asked.screenFontsOnly);
         QCOMPARE((std::pair(asked.minSize, asked.maxSize)), (std::pair(8, 35)));
         Child<SelTextBox>(dialog, u"txtTabStops"_s)->setText(u"6"_s);
-        click(dialog, u"chkHighlighting"_s);
+        Click(&dialog, u"chkHighlighting"_s);
         showTab(dialog, 1);
         Child<QComboBox>(dialog, u"cboDateFormatList"_s)->setCurrentText(u"d mmm yyyy"_s);
         QCOMPARE(Child<QLabel>(dialog, u"lblDateSample"_s)->text(), u"7 Mar 2026");
@@ -123,14 +118,14 @@ private Q_SLOTS:
         Child<SelTextBox>(dialog, u"txtHomePage"_s)->setText(u"https://ada.example/"_s);
         showTab(dialog, 3);
         for (const QString &box : {u"chkAnchorLists"_s, u"chkIntegrate"_s, u"chkIndentCode"_s})
-            click(dialog, box);
+            Click(&dialog, box);
         showTab(dialog, 6);
-        click(dialog, u"chkFontCollections"_s);
+        Click(&dialog, u"chkFontCollections"_s);
         showTab(dialog, 7);
-        click(dialog, u"chkTemplates"_s);
+        Click(&dialog, u"chkTemplates"_s);
         indexed(dialog, u"optTemplate"_s, 1)->click();
         Child<LookupCombo>(dialog, u"cboTemplateLocation"_s)->setText(templ);
-        click(dialog, u"cmdOk"_s);
+        Click(&dialog, u"cmdOk"_s);
         QVERIFY(!InsertCancelled);
 
         Prefs() = Preferences{};
@@ -163,10 +158,10 @@ private Q_SLOTS:
         auto *location = Child<LookupCombo>(dialog, u"cboTemplateLocation"_s);
         location->setText(QString());
         m_facades->dialogs.answerMessage(MessageAnswer::Ok);
-        click(dialog, u"cmdOk"_s);
+        Click(&dialog, u"cmdOk"_s);
         location->setText(u"/no/such.htm"_s);
         m_facades->dialogs.answerMessage(MessageAnswer::Ok);
-        click(dialog, u"cmdOk"_s);
+        Click(&dialog, u"cmdOk"_s);
         QCOMPARE(m_facades->dialogs.messagePrompts(),
                  (QStringList{u"Please enter the path of the template to be used."_s,
                               u"(/no/such.htm)\r\n\r\nThis template file does not exist."_s}));
@@ -193,10 +188,10 @@ private Q_SLOTS:
             SetText(location, u"txtLocation"_s, u"sh"_s);
             Click(location, u"cmdOk"_s);
         });
-        click(dialog, u"cmdModifyBrowser"_s);
+        Click(&dialog, u"cmdModifyBrowser"_s);
         QCOMPARE(list->item(1)->text(), u"2: Shell");
         QCOMPARE(Prefs().Browsers[2], (LocationEntry{u"Shell"_s, u"sh"_s}));
-        click(dialog, u"cmdCancel"_s);
+        Click(&dialog, u"cmdCancel"_s);
         QCOMPARE(Prefs().Browsers[2], (LocationEntry{u"Lynx"_s, QCoreApplication::applicationFilePath()}));
     }
 
@@ -212,11 +207,11 @@ private Q_SLOTS:
         auto *active = Child<QComboBox>(dialog, u"cboActiveBrowser"_s);
         QCOMPARE(active->currentText(), u"Browser 3");
         Child<QListWidget>(dialog, u"lstBrowser"_s)->setCurrentRow(2);
-        click(dialog, u"cmdClearBrowser"_s);
+        Click(&dialog, u"cmdClearBrowser"_s);
         QCOMPARE(active->currentText(), u"(default)");
         QCOMPARE(active->count(), 1);
         QVERIFY(!Child<QPushButton>(dialog, u"cmdTestBrowser"_s)->isEnabled());
-        click(dialog, u"cmdOk"_s);
+        Click(&dialog, u"cmdOk"_s);
         QCOMPARE(ReadSettingInt(u"Browsers"_s, u"ActiveBrowser"_s, -1), 0);
     }
 
@@ -230,7 +225,7 @@ private Q_SLOTS:
         QCOMPARE(Child<QListWidget>(dialog, u"lstFontCollection"_s)->count(), 20);
         QCOMPARE(Child<QLabel>(dialog, u"lblCollContents"_s)->text(), u"Arial");
         m_facades->dialogs.answerMessage(MessageAnswer::Ok);
-        click(dialog, u"cmdNewFont"_s);
+        Click(&dialog, u"cmdNewFont"_s);
         QCOMPARE(m_facades->dialogs.messagePrompts(),
                  QStringList{u"Sorry, 20 is the maximum number of font collections you can define."_s});
         dialog.reject();
@@ -248,11 +243,11 @@ private Q_SLOTS:
         m_facades->dialogs.answerColour(0x00FF00);
         indexed(dialog, u"cmdDisColour"_s, 0)->click();
         Child<SelTextBox>(dialog, u"txtTabStops"_s)->setText(u"9"_s);
-        click(dialog, u"cmdRestore"_s);
+        Click(&dialog, u"cmdRestore"_s);
         QCOMPARE(Child<SelTextBox>(dialog, u"txtTabStops"_s)->text(), u"4");
         QCOMPARE(highlighting->isChecked(), !highlighted);
         Prefs().FontName = u"Other"_s;
-        click(dialog, u"cmdOk"_s);
+        Click(&dialog, u"cmdOk"_s);
         const Preferences &p = Prefs();
         QCOMPARE((QList<quint32>{p.BackColour, p.TextColour, p.TagColour, p.CommentColour, p.SmartColour}),
                  (QList<quint32>{16777215, 0, 16721960, 8421376, 33023}));

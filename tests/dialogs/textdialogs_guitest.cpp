@@ -31,11 +31,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void click(QDialog &dialog, const QString &name)
-{
-    Click(&dialog, name);
-}
-
 QStringList fontBoxes(const FrmFontCollection &dialog)
 {
     QStringList texts;
@@ -65,9 +60,9 @@ private Q_SLOTS:
         dialog.show();
         QCOMPARE(Child<QLabel>(dialog, u"lblName"_s)->text(), u"&Description Of Guide:");
         facades.dialogs.answerMessage(MessageAnswer::Ok);
-        click(dialog, u"cmdOk"_s);
+        Click(&dialog, u"cmdOk"_s);
         dialog.setEntry(u"Ref"_s, u"https://example.org/html/"_s);
-        click(dialog, u"cmdOk"_s);
+        Click(&dialog, u"cmdOk"_s);
         QCOMPARE(facades.dialogs.messagePrompts(), QStringList{u"Please enter the description to be used."_s});
         QVERIFY(!InsertCancelled);
 
@@ -85,7 +80,7 @@ private Q_SLOTS:
         ScriptedFacades facades;
         FrmLocation dialog(u"Web Browser"_s, u"&Description Of Browser"_s, u"&Browser Location"_s, BrowserFilterKind);
         facades.dialogs.answerFiles({u"/usr/bin/sh"_s});
-        click(dialog, u"cmdBrowse"_s);
+        Click(&dialog, u"cmdBrowse"_s);
         QCOMPARE(facades.dialogs.asked().first().file.title, u"Locate Web Browser");
         QCOMPARE(dialog.location(), u"/usr/bin/sh");
     }
@@ -101,12 +96,12 @@ private Q_SLOTS:
         QCOMPARE(combos[0]->items(), (QStringList{u"(none)"_s, u"Arial"_s, u"Courier New"_s, u"Verdana"_s}));
         Child<SelTextBox>(dialog, u"txtCollName"_s)->setText(u"serif"_s);
         facades.dialogs.answerMessage(MessageAnswer::Ok);
-        click(dialog, u"cmdOk"_s);
+        Click(&dialog, u"cmdOk"_s);
         QVERIFY(dialog.isVisible());
         Child<SelTextBox>(dialog, u"txtCollName"_s)->setText(u"SANS"_s);
         combos[1]->setText(u"(none)"_s);
         combos[2]->setText(u"verdana"_s);
-        click(dialog, u"cmdOk"_s);
+        Click(&dialog, u"cmdOk"_s);
         QVERIFY(dialog.accepted());
         QCOMPARE(dialog.accepted()->name, u"SANS");
         QCOMPARE(dialog.accepted()->fonts, u"Arial, Verdana");
@@ -124,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(sample->text(), u"Text Size 3");
         sizes->setCurrentRow(6);
         QCOMPARE(sample->font().pointSizeF(), 30.5);
-        click(dialog, u"cmdOK"_s);
+        Click(&dialog, u"cmdOK"_s);
         QCOMPARE(dialog.result().value_or(QString()), u"<BASEFONT SIZE=\"7\">");
     }
 
@@ -151,14 +146,14 @@ private Q_SLOTS:
         Prefs().FontCollections = false;
         FrmTextFormat::RefreshOpenFontList();
         QVERIFY(Child<LookupCombo>(*window, u"cboFontsList"_s)->items().contains(u"Courier New"_s));
-        click(*window, u"cmdReset"_s);
+        Click(window, u"cmdReset"_s);
         options = window->options();
         QVERIFY(options.styles.isEmpty() && !options.indent);
         QCOMPARE(options.textCase, TextAppearance::Case::None);
 
         Child<QTabWidget>(*window, u"tabText"_s)->setCurrentIndex(3);
         window->move(40, 30);
-        click(*window, u"cmdCancel"_s);
+        Click(window, u"cmdCancel"_s);
         QTRY_VERIFY(!FrmTextFormat::openInstance());
         QCOMPARE(ReadSettingInt(u"Forms\\Text Appearance"_s, u"LastTab"_s, -1), 3);
         FrmTextFormat again;
