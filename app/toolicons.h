@@ -1,8 +1,8 @@
 #pragma once
 
-// The pictures of the tools: names from the freedesktop icon-naming
-// specification, looked up in the desktop's icon theme. A tool without a
-// fitting picture has no name here and shows its caption.
+// The pictures of the tools: the standard freedesktop icon names, looked
+// up in the desktop's icon theme. A tool without a fitting picture has no
+// name here and shows its caption.
 
 #include <QList>
 #include <QString>

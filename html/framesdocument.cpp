@@ -51,7 +51,7 @@ QString noFramesBlock(const QString &text, int depth)
 QString BuildFramesDocument(const FramesOptions &options)
 {
     using Kind = LayoutEntry::Kind;
-    QString text = PageHeader(options.title, false) + CommentTag(QStringLiteral("Start Of Frames Specification")) + CrLf;
+    QString text = PageHeader(options.title, false) + CommentTag(QStringLiteral("Start Of Frame Set")) + CrLf;
     int depth = 0;
     bool outermost = true;
     for (const LayoutEntry &entry : FrameLayout(options.style)) {
@@ -76,7 +76,7 @@ QString BuildFramesDocument(const FramesOptions &options)
             break;
         }
     }
-    return text + CommentTag(QStringLiteral("End Of Frames Specification")) + QStringLiteral("\r\n\r\n</HTML>");
+    return text + CommentTag(QStringLiteral("End Of Frame Set")) + QStringLiteral("\r\n\r\n</HTML>");
 }
 
 bool FrameNeedsCopy(const QString &location, const QString &framesDocument)

@@ -212,12 +212,12 @@ private Q_SLOTS:
         const QString text = BuildFramesDocument(options);
         const QString body = text.mid(text.indexOf(u"<!-- Start Of Frames"_s));
         QCOMPARE(body.split(u"\r\n"_s),
-                 QStringList({u"<!-- Start Of Frames Specification -->"_s, u"<FRAMESET COLS=\"150,*\">"_s, {},
+                 QStringList({u"<!-- Start Of Frame Set -->"_s, u"<FRAMESET COLS=\"150,*\">"_s, {},
                               u"\t<NOFRAMES>"_s,
                               u"\tSorry, you'll need a Web browser that supports frames in order to see this page."_s,
                               u"\t</NOFRAMES>"_s, {}, u"\t<FRAME SRC=\"left.htm\" NAME=\"nav\" SCROLLING=\"No\">"_s,
                               u"\t<FRAME SRC=\"main.htm\" NAME=\"main\">"_s, {}, u"</FRAMESET>"_s,
-                              u"<!-- End Of Frames Specification -->"_s, {}, u"</HTML>"_s}));
+                              u"<!-- End Of Frame Set -->"_s, {}, u"</HTML>"_s}));
     }
 
     // The frame that takes the space left over is drawn white in the pictures.
