@@ -210,7 +210,7 @@ private Q_SLOTS:
         options.frames[0] = {u"nav"_s, u"/w/left.htm"_s, u"left.htm"_s, true, false};
         options.frames[1] = {u"main"_s, u"/w/main.htm"_s, u"main.htm"_s, true, true};
         const QString text = BuildFramesDocument(options);
-        const QString body = text.mid(text.indexOf(u"<!-- Start Of Frames"_s));
+        const QString body = text.mid(text.indexOf(u"<!-- Start Of Frame Set"_s));
         QCOMPARE(body.split(u"\r\n"_s),
                  QStringList({u"<!-- Start Of Frame Set -->"_s, u"<FRAMESET COLS=\"150,*\">"_s, {},
                               u"\t<NOFRAMES>"_s,
