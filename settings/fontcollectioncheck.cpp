@@ -75,14 +75,6 @@ CollectionFontBoxes SplitCollectionFonts(const QString &fonts)
     return boxes;
 }
 
-int UsedCollectionCount(const FontCollectionTable &table)
-{
-    int used = 0;
-    for (int i = 1; i < int(table.size()); ++i)
-        used += table[i].name.isEmpty() ? 0 : 1;
-    return used;
-}
-
 int FirstFreeCollection(const FontCollectionTable &table)
 {
     for (int i = 1; i < int(table.size()); ++i) {
