@@ -48,8 +48,7 @@ void ReportCollectionProblem(CollectionProblem problem)
 {
     switch (problem) {
     case CollectionProblem::NoName:
-        MsgBox(RequiredEntryMessage(QStringLiteral("enter the collection name")), MessageButtons::Ok,
-               MessageIcon::Exclamation, QStringLiteral("Information Required"));
+        ReportRequiredEntry(QStringLiteral("enter the collection name"));
         break;
     case CollectionProblem::NameTaken:
         MsgBox(QStringLiteral("This collection name already exists. Please enter another name for this collection."),
