@@ -249,8 +249,7 @@ TextAppearance FrmTextFormat::options() const
 
 void FrmTextFormat::Apply()
 {
-    MainWindow *main = MainWindow::instance();
-    DocumentWindow *doc = main ? main->activeDocument() : nullptr;
+    DocumentWindow *doc = MainWindow::activeDocumentWindow();
     if (!doc)
         return;
     const QString selected = doc->textBox()->selText();
