@@ -1,6 +1,5 @@
 #include "settings/preferences.h"
 #include "settings/settingsstore.h"
-#include "settings/userinformation.h"
 #include "tests/support/testenvironment.h"
 
 #include <QDir>
@@ -49,7 +48,6 @@ private Q_SLOTS:
         QCOMPARE(defaults.FontName, u"MS Sans Serif");
         QCOMPARE(defaults.DateFormat, u"dddd, d mmmm yyyy");
         QCOMPARE(defaults.Browsers[0].location, u"DEFAULT");
-        QCOMPARE(defaults.UserName, AccountFullName().isEmpty() ? LoggedOnUserName() : AccountFullName());
 
         SavePreferences();
         QCOMPARE(ReadSetting(u"General"_s, u"IndentCode"_s), u"True");
