@@ -89,6 +89,11 @@ MainWindow *MainWindow::instance()
     return s_instance;
 }
 
+DocumentWindow *MainWindow::activeDocumentWindow()
+{
+    return s_instance ? s_instance->activeDocument() : nullptr;
+}
+
 void MainWindow::createMenus()
 {
     m_tools = new ToolModel(BuiltInLayout(), this);

@@ -31,6 +31,8 @@ public:
 
     // The one main window of the process, or nullptr.
     static MainWindow *instance();
+    // The active document of that window; nullptr without a window or a document.
+    static DocumentWindow *activeDocumentWindow();
 
     QMdiArea *documentArea() const { return m_area; }
 

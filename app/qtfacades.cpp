@@ -1,5 +1,6 @@
 #include "app/qtfacades.h"
 
+#include "app/colourvalue.h"
 #include "dialogs/frmdialog.h"
 
 #include <QApplication>
@@ -67,16 +68,6 @@ QMessageBox::Icon iconOf(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-QColor toQColor(quint32 colour)
-{
-    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
-}
-
-quint32 fromQColor(const QColor &colour)
-{
-    return quint32(colour.red()) | (quint32(colour.green()) << 8) | (quint32(colour.blue()) << 16);
-}
-
 } // namespace
 
 MessageAnswer QtDialogs::message(const MessageRequest &request)
@@ -122,10 +113,10 @@ FileDialogResult QtDialogs::fileDialog(const FileDialogRequest &request)
 
 std::optional<quint32> QtDialogs::chooseColour(quint32 initial)
 {
-    const QColor chosen = QColorDialog::getColor(toQColor(initial), QApplication::activeWindow());
+    const QColor chosen = QColorDialog::getColor(ToQColor(initial), QApplication::activeWindow());
     if (!chosen.isValid())
         return std::nullopt;
-    return fromQColor(chosen);
+    return FromQColor(chosen);
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice &initial)

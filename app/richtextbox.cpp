@@ -1,5 +1,6 @@
 #include "app/richtextbox.h"
 
+#include "app/colourvalue.h"
 #include "app/displayblocks.h"
 #include "app/displaycuts.h"
 #include "app/rtfreader.h"
@@ -19,15 +20,6 @@
 #include <optional>
 
 namespace tavorin {
-
-namespace {
-
-QColor ToQColor(quint32 colour)
-{
-    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
-}
-
-} // namespace
 
 struct RichTextBox::Private {
     explicit Private(QTextDocument *doc) : blocks(doc) {}

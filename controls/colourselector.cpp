@@ -1,5 +1,6 @@
 #include "controls/colourselector.h"
 
+#include "app/colourvalue.h"
 #include "app/facades.h"
 #include "controls/fixedsize.h"
 #include "controls/lookupcombo.h"
@@ -19,11 +20,6 @@ namespace tavorin {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QColor toQColor(quint32 colour)
-{
-    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
-}
 
 // Four coloured squares: the picture of the custom-colour button.
 QIcon paletteIcon()
@@ -119,7 +115,7 @@ void ColourSelector::setIndicatorColour(quint32 colour)
 {
     m_indicatorColour = colour;
     QPalette palette = m_indicator->palette();
-    palette.setColor(QPalette::Window, toQColor(colour));
+    palette.setColor(QPalette::Window, ToQColor(colour));
     m_indicator->setPalette(palette);
 }
 

@@ -24,16 +24,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-DocumentWindow *activeDocument()
-{
-    MainWindow *main = MainWindow::instance();
-    return main ? main->activeDocument() : nullptr;
-}
-
 // A saved document's path; an untitled one's is only its caption.
 QString activeDocumentPath()
 {
-    const DocumentWindow *doc = activeDocument();
+    const DocumentWindow *doc = MainWindow::activeDocumentWindow();
     return doc && HasDrive(doc->FullPath()) ? doc->FullPath() : QString();
 }
 
@@ -42,7 +36,7 @@ LocationContext programContext()
     LocationContext context = FileSystemContext();
     context.documentPath = activeDocumentPath;
     context.saveDocument = [] {
-        DocumentWindow *doc = activeDocument();
+        DocumentWindow *doc = MainWindow::activeDocumentWindow();
         return doc && SaveDocument(doc, false);
     };
     return context;

@@ -155,8 +155,7 @@ std::optional<QString> ProcessLocation(const TypedLocation &typed, bool allowBla
     if (typed.style == LocationStyle::None || (typed.location.isEmpty() && allowBlank))
         return QString();
     if (typed.location.isEmpty()) {
-        MsgBox(RequiredEntryMessage(missingPhrase(typed.style)), MessageButtons::Ok, MessageIcon::Exclamation,
-               u"Information Required"_s);
+        ReportRequiredEntry(missingPhrase(typed.style));
         return std::nullopt;
     }
     const qsizetype hash = typed.location.indexOf(u'#');

@@ -1,5 +1,6 @@
 #include "dialogs/bodysample.h"
 
+#include "app/colourvalue.h"
 #include "settings/files.h"
 
 #include <QBoxLayout>
@@ -11,15 +12,6 @@
 namespace tavorin {
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QColor fromBgr(quint32 colour)
-{
-    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
-}
-
-} // namespace
 
 BodySample::BodySample(QWidget *parent)
     : QWidget(parent),
@@ -44,7 +36,7 @@ BodySample::BodySample(QWidget *parent)
 
 void BodySample::setBackgroundColour(quint32 colour)
 {
-    m_background = fromBgr(colour);
+    m_background = ToQColor(colour);
     update();
 }
 
@@ -53,7 +45,7 @@ void BodySample::setTextColour(int index, quint32 colour)
     if (index < 1 || index > 4)
         return;
     QPalette palette = m_texts[index - 1]->palette();
-    palette.setColor(QPalette::WindowText, fromBgr(colour));
+    palette.setColor(QPalette::WindowText, ToQColor(colour));
     m_texts[index - 1]->setPalette(palette);
 }
 

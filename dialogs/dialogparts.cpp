@@ -24,12 +24,6 @@ namespace tavorin {
 
 namespace {
 
-DocumentWindow *activeDocument()
-{
-    MainWindow *main = MainWindow::instance();
-    return main ? main->activeDocument() : nullptr;
-}
-
 template <class Button>
 Button *namedButton(const QString &name, const QString &caption, QWidget *parent)
 {
@@ -122,13 +116,13 @@ void CoupleFileOption(QRadioButton *file, LocationControl *location)
 
 QString ActiveDocumentText()
 {
-    const DocumentWindow *doc = activeDocument();
+    const DocumentWindow *doc = MainWindow::activeDocumentWindow();
     return doc ? doc->textBox()->text() : QString();
 }
 
 QString ActiveDocumentFolder()
 {
-    const DocumentWindow *doc = activeDocument();
+    const DocumentWindow *doc = MainWindow::activeDocumentWindow();
     return doc && HasDrive(doc->FullPath()) ? FolderOf(doc->FullPath()) : QString();
 }
 

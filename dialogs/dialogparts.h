@@ -27,6 +27,14 @@ class LocationControl;
 class LookupCombo;
 class SelTextBox;
 
+// widget, named name: for controls made in place.
+template <class Widget>
+Widget *Named(Widget *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
 // A text box named name with a maximum length (0: none) and a style.
 SelTextBox *NamedTextBox(const QString &name, int maxLength, QWidget *parent, BoxStyle style = BoxStyle::Ordinary);
 // A label named name whose access key gives buddy the focus.

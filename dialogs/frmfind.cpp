@@ -9,6 +9,7 @@
 #include "app/richtextbox.h"
 #include "app/statusmessages.h"
 #include "controls/seltextbox.h"
+#include "dialogs/dialogparts.h"
 #include "html/findreplace.h"
 
 #include <QCheckBox>
@@ -37,13 +38,6 @@ SelTextBox *searchBox(const QString &name, QWidget *parent)
     return box;
 }
 
-QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *result = new QPushButton(caption, parent);
-    result->setObjectName(name);
-    return result;
-}
-
 void informNotFound()
 {
     MsgBox(SearchItemNotFoundMessage(), MessageButtons::Ok, MessageIcon::Information);
@@ -60,9 +54,9 @@ FindWindow::FindWindow(MainWindow *main)
     , m_case(new QCheckBox(QStringLiteral("Match &Case"), this))
     , m_up(new QRadioButton(QStringLiteral("&Up"), this))
     , m_down(new QRadioButton(QStringLiteral("&Down"), this))
-    , m_findNext(button(QStringLiteral("cmdFind"), QStringLiteral("&Find Next"), this))
-    , m_replace(button(QStringLiteral("cmdReplace"), QStringLiteral("&Replace"), this))
-    , m_replaceAll(button(QStringLiteral("cmdReplaceAll"), QStringLiteral("Replace &All"), this))
+    , m_findNext(NamedButton(QStringLiteral("cmdFind"), QStringLiteral("&Find Next"), this))
+    , m_replace(NamedButton(QStringLiteral("cmdReplace"), QStringLiteral("&Replace"), this))
+    , m_replaceAll(NamedButton(QStringLiteral("cmdReplaceAll"), QStringLiteral("Replace &All"), this))
 {
     setObjectName(QStringLiteral("frmFind"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -81,8 +75,8 @@ FindWindow::FindWindow(MainWindow *main)
     auto *directionLayout = new QHBoxLayout(direction);
     directionLayout->addWidget(m_up);
     directionLayout->addWidget(m_down);
-    QPushButton *cancel = button(QStringLiteral("cmdcancel"), QStringLiteral("Cancel"), this);
-    QPushButton *help = button(QStringLiteral("cmdHelp"), QStringLiteral("&Help"), this);
+    QPushButton *cancel = NamedButton(QStringLiteral("cmdcancel"), QStringLiteral("Cancel"), this);
+    QPushButton *help = NamedButton(QStringLiteral("cmdHelp"), QStringLiteral("&Help"), this);
     m_findNext->setDefault(true);
 
     auto *fields = new QGridLayout;

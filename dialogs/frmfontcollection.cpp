@@ -3,6 +3,7 @@
 #include "app/helptopics.h"
 #include "controls/lookupcombo.h"
 #include "controls/seltextbox.h"
+#include "dialogs/dialogparts.h"
 #include "settings/fontcollectioncheck.h"
 #include "settings/screenfonts.h"
 
@@ -22,9 +23,7 @@ FrmFontCollection::FrmFontCollection(const QString &name, const QString &fonts, 
     m_name->setMinimumWidth(240);
 
     auto *layout = new QGridLayout(this);
-    auto *nameLabel = new QLabel(QStringLiteral("Collection &Name:"), this);
-    nameLabel->setBuddy(m_name);
-    layout->addWidget(nameLabel, 0, 0);
+    layout->addWidget(BuddyLabel({}, QStringLiteral("Collection &Name:"), m_name, this), 0, 0);
     layout->addWidget(m_name, 0, 1);
     const CollectionFontBoxes shown = SplitCollectionFonts(fonts);
     for (int i = 0; i < 3; ++i) {
@@ -33,9 +32,8 @@ FrmFontCollection::FrmFontCollection(const QString &name, const QString &fonts, 
         combo->setProperty("index", i);
         combo->addItems(ScreenFonts());
         combo->setText(shown[i]);
-        auto *label = new QLabel(QStringLiteral("Font Name &") + QString::number(i + 1) + u':', this);
-        label->setBuddy(combo);
-        layout->addWidget(label, i + 1, 0);
+        layout->addWidget(BuddyLabel({}, QStringLiteral("Font Name &") + QString::number(i + 1) + u':', combo, this),
+                          i + 1, 0);
         layout->addWidget(combo, i + 1, 1);
         m_fonts[i] = combo;
     }

@@ -2,6 +2,7 @@
 
 #include "app/helptopics.h"
 #include "controls/seltextbox.h"
+#include "dialogs/dialogparts.h"
 #include "html/insertstate.h"
 #include "settings/filedialogs.h"
 #include "settings/filefilters.h"
@@ -13,18 +14,6 @@
 #include <QPushButton>
 
 namespace tavorin {
-
-namespace {
-
-QLabel *buddyLabel(const QString &name, const QString &caption, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
-
-} // namespace
 
 FrmLocation::FrmLocation(const QString &formTitle, const QString &nameTitle, const QString &locationTitle,
                          int filterKind, QWidget *parent)
@@ -41,9 +30,9 @@ FrmLocation::FrmLocation(const QString &formTitle, const QString &nameTitle, con
     connect(browse, &QPushButton::clicked, this, &FrmLocation::browse);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(buddyLabel(QStringLiteral("lblName"), nameTitle + u':', m_name, this), 0, 0);
+    layout->addWidget(BuddyLabel(QStringLiteral("lblName"), nameTitle + u':', m_name, this), 0, 0);
     layout->addWidget(m_name, 1, 0);
-    layout->addWidget(buddyLabel(QStringLiteral("lblLocation"), locationTitle + u':', m_location, this), 2, 0);
+    layout->addWidget(BuddyLabel(QStringLiteral("lblLocation"), locationTitle + u':', m_location, this), 2, 0);
     layout->addWidget(m_location, 3, 0);
     layout->addWidget(browse, 4, 0, Qt::AlignLeft);
     layout->setRowStretch(5, 1);

@@ -10,6 +10,7 @@
 #include "app/toolmodel.h"
 #include "controls/lookupcombo.h"
 #include "controls/seltextbox.h"
+#include "dialogs/dialogparts.h"
 #include "dialogs/frmfontcollection.h"
 #include "dialogs/frmlocation.h"
 #include "dialogs/frmtextformat.h"
@@ -44,33 +45,9 @@ namespace {
 
 constexpr int TemplatesTab = 7;
 
-template<typename Widget>
-Widget *named(Widget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QCheckBox *checkBox(const QString &name, const QString &caption)
-{
-    return named(new QCheckBox(caption), name);
-}
-
-QPushButton *button(const QString &name, const QString &caption)
-{
-    return named(new QPushButton(caption), name);
-}
-
-QLabel *buddyLabel(const QString &caption, QWidget *buddy)
-{
-    auto *label = new QLabel(caption);
-    label->setBuddy(buddy);
-    return label;
-}
-
 SelTextBox *textBox(const QString &name, BoxStyle style = BoxStyle::Ordinary)
 {
-    auto *box = named(new SelTextBox(nullptr, style), name);
+    auto *box = Named(new SelTextBox(nullptr, style), name);
     box->setMinimumWidth(260);
     return box;
 }
@@ -78,7 +55,7 @@ SelTextBox *textBox(const QString &name, BoxStyle style = BoxStyle::Ordinary)
 QComboBox *formatCombo(const QString &name, const QStringList &formats)
 {
     // The formats stay in their own order, most used first.
-    auto *combo = named(new QComboBox, name);
+    auto *combo = Named(new QComboBox, name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(formats);
@@ -128,36 +105,36 @@ QWidget *FrmPreferences::displayTab()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    m_highlighting = checkBox(QStringLiteral("chkHighlighting"), QStringLiteral("&Use Syntax Highlighting"));
+    m_highlighting = NamedCheckBox(QStringLiteral("chkHighlighting"), QStringLiteral("&Use Syntax Highlighting"), nullptr);
     grid->addWidget(m_highlighting, 0, 0, 1, 2);
     const QStringList captions{QStringLiteral("Bac&kground Colour"), QStringLiteral("&Normal Text Colour"),
                                QStringLiteral("&HTML Tag Colour"), QStringLiteral("&Comment Colour"),
                                QStringLiteral("S&mart Field Colour")};
     for (int i = 0; i < 5; ++i) {
-        m_colourButtons[i] = button(QStringLiteral("cmdDisColour"), captions[i]);
+        m_colourButtons[i] = NamedButton(QStringLiteral("cmdDisColour"), captions[i], nullptr);
         m_colourButtons[i]->setProperty("Index", i);
         connect(m_colourButtons[i], &QPushButton::clicked, this, [this, i] { chooseColour(i); });
         grid->addWidget(m_colourButtons[i], i + 1, 0);
     }
-    QPushButton *font = button(QStringLiteral("cmdFont"), QStringLiteral("&Font"));
+    QPushButton *font = NamedButton(QStringLiteral("cmdFont"), QStringLiteral("&Font"), nullptr);
     grid->addWidget(font, 6, 0);
     m_tabStops = textBox(QStringLiteral("txtTabStops"), BoxStyle::DigitsOnly);
     m_tabStops->setMinimumWidth(40);
     m_tabStops->setMaximumWidth(60);
     m_tabStops->setMaxLength(3);
     auto *tabRow = new QHBoxLayout;
-    tabRow->addWidget(buddyLabel(QStringLiteral("Tab &Stop Length:"), m_tabStops));
+    tabRow->addWidget(BuddyLabel({}, QStringLiteral("Tab &Stop Length:"), m_tabStops, nullptr));
     tabRow->addWidget(m_tabStops);
     tabRow->addWidget(new QLabel(QStringLiteral("Characters")));
     tabRow->addStretch();
     grid->addLayout(tabRow, 7, 0, 1, 2);
-    m_sample = named(new RichTextBox, QStringLiteral("rtfDisplay"));
+    m_sample = Named(new RichTextBox, QStringLiteral("rtfDisplay"));
     m_sample->setReadOnly(true);
     m_sample->setWordWrap(false);
     m_sample->setMinimumSize(320, 110);
     grid->addWidget(new QLabel(QStringLiteral("Sample Display:")), 1, 1);
     grid->addWidget(m_sample, 2, 1, 4, 1);
-    QPushButton *restore = button(QStringLiteral("cmdRestore"), QStringLiteral("&Restore Defaults"));
+    QPushButton *restore = NamedButton(QStringLiteral("cmdRestore"), QStringLiteral("&Restore Defaults"), nullptr);
     grid->addWidget(restore, 6, 1, Qt::AlignRight);
 
     connect(m_highlighting, &QCheckBox::clicked, this, &FrmPreferences::showHighlighting);
@@ -173,12 +150,12 @@ QWidget *FrmPreferences::dateTimeTab()
     auto *grid = new QGridLayout(page);
     m_dateFormat = formatCombo(QStringLiteral("cboDateFormatList"), DateFormatChoices());
     m_timeFormat = formatCombo(QStringLiteral("cboTimeFormatList"), TimeFormatChoices());
-    m_dateSample = named(new QLabel, QStringLiteral("lblDateSample"));
-    m_timeSample = named(new QLabel, QStringLiteral("lblTimeSample"));
-    grid->addWidget(buddyLabel(QStringLiteral("&Date Format:"), m_dateFormat), 0, 0);
+    m_dateSample = Named(new QLabel, QStringLiteral("lblDateSample"));
+    m_timeSample = Named(new QLabel, QStringLiteral("lblTimeSample"));
+    grid->addWidget(BuddyLabel({}, QStringLiteral("&Date Format:"), m_dateFormat, nullptr), 0, 0);
     grid->addWidget(m_dateFormat, 1, 0);
     grid->addWidget(m_dateSample, 2, 0);
-    grid->addWidget(buddyLabel(QStringLiteral("&Time Format:"), m_timeFormat), 3, 0);
+    grid->addWidget(BuddyLabel({}, QStringLiteral("&Time Format:"), m_timeFormat, nullptr), 3, 0);
     grid->addWidget(m_timeFormat, 4, 0);
     grid->addWidget(m_timeSample, 5, 0);
     grid->setRowStretch(6, 1);
@@ -204,7 +181,7 @@ QWidget *FrmPreferences::detailsTab()
                                                             {m_company, "&Company Name:"},
                                                             {m_homePage, "&Home Page Address:"}};
     for (int i = 0; i < rows.size(); ++i) {
-        grid->addWidget(buddyLabel(QString::fromLatin1(rows[i].second), rows[i].first), i, 0);
+        grid->addWidget(BuddyLabel({}, QString::fromLatin1(rows[i].second), rows[i].first, nullptr), i, 0);
         grid->addWidget(rows[i].first, i, 1);
     }
     grid->setRowStretch(int(rows.size()), 1);
@@ -215,15 +192,15 @@ QWidget *FrmPreferences::generalTab()
 {
     auto *page = new QWidget;
     auto *column = new QVBoxLayout(page);
-    m_anchorLists = checkBox(QStringLiteral("chkAnchorLists"), QStringLiteral("Create &Anchor Lists"));
-    m_lowerPaths = checkBox(QStringLiteral("chkLowerPaths"), QStringLiteral("Use &Lower Case Paths"));
-    m_safePalette = checkBox(QStringLiteral("chkSafePalette"), QStringLiteral("&Browser Safe Colour Palette"));
-    m_saveBeforeView = checkBox(QStringLiteral("chkSaveBeforeView"),
-                                QStringLiteral("Always &Save Changes Before Viewing"));
-    m_integrate = checkBox(QStringLiteral("chkIntegrate"), QStringLiteral("&Integrate With The File Manager"));
-    m_neverAskRelative = checkBox(QStringLiteral("chkNeverAskRelative"),
-                                  QStringLiteral("&Never Ask To Copy Relative Files"));
-    m_indentCode = checkBox(QStringLiteral("chkIndentCode"), QStringLiteral("Indent &Code"));
+    m_anchorLists = NamedCheckBox(QStringLiteral("chkAnchorLists"), QStringLiteral("Create &Anchor Lists"), nullptr);
+    m_lowerPaths = NamedCheckBox(QStringLiteral("chkLowerPaths"), QStringLiteral("Use &Lower Case Paths"), nullptr);
+    m_safePalette = NamedCheckBox(QStringLiteral("chkSafePalette"), QStringLiteral("&Browser Safe Colour Palette"), nullptr);
+    m_saveBeforeView = NamedCheckBox(QStringLiteral("chkSaveBeforeView"),
+                                QStringLiteral("Always &Save Changes Before Viewing"), nullptr);
+    m_integrate = NamedCheckBox(QStringLiteral("chkIntegrate"), QStringLiteral("&Integrate With The File Manager"), nullptr);
+    m_neverAskRelative = NamedCheckBox(QStringLiteral("chkNeverAskRelative"),
+                                  QStringLiteral("&Never Ask To Copy Relative Files"), nullptr);
+    m_indentCode = NamedCheckBox(QStringLiteral("chkIndentCode"), QStringLiteral("Indent &Code"), nullptr);
     for (QCheckBox *box : {m_anchorLists, m_lowerPaths, m_safePalette, m_saveBeforeView, m_integrate,
                            m_neverAskRelative, m_indentCode})
         column->addWidget(box);
@@ -237,26 +214,26 @@ QWidget *FrmPreferences::locationTab(LocationTab &tab)
     const QString kind = browsers ? QStringLiteral("Browser") : QStringLiteral("Guide");
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    tab.list = named(new QListWidget, browsers ? QStringLiteral("lstBrowser") : QStringLiteral("lstRefGuides"));
+    tab.list = Named(new QListWidget, browsers ? QStringLiteral("lstBrowser") : QStringLiteral("lstRefGuides"));
     tab.frame = new QGroupBox(browsers ? QStringLiteral("Browser Location")
                                        : QStringLiteral("Reference Guide Location"));
-    tab.contents = named(new QLabel, browsers ? QStringLiteral("lblBrowserContents")
+    tab.contents = Named(new QLabel, browsers ? QStringLiteral("lblBrowserContents")
                                               : QStringLiteral("lblRefContents"));
     tab.contents->setMinimumWidth(300);
     (new QVBoxLayout(tab.frame))->addWidget(tab.contents);
-    tab.modify = button(QStringLiteral("cmdModify") + kind, QStringLiteral("&Modify..."));
-    tab.clear = button(QStringLiteral("cmdClear") + kind, QStringLiteral("&Clear"));
-    tab.test = button(QStringLiteral("cmdTest") + kind, QStringLiteral("&Test"));
-    grid->addWidget(buddyLabel(browsers ? QStringLiteral("&Web Browsers:") : QStringLiteral("Reference &Guides:"),
-                               tab.list), 0, 0);
+    tab.modify = NamedButton(QStringLiteral("cmdModify") + kind, QStringLiteral("&Modify..."), nullptr);
+    tab.clear = NamedButton(QStringLiteral("cmdClear") + kind, QStringLiteral("&Clear"), nullptr);
+    tab.test = NamedButton(QStringLiteral("cmdTest") + kind, QStringLiteral("&Test"), nullptr);
+    grid->addWidget(BuddyLabel({}, browsers ? QStringLiteral("&Web Browsers:") : QStringLiteral("Reference &Guides:"),
+                               tab.list, nullptr), 0, 0);
     grid->addWidget(tab.list, 1, 0, 4, 1);
     grid->addWidget(tab.frame, 1, 1, 1, 3);
     grid->addWidget(tab.modify, 2, 1);
     grid->addWidget(tab.clear, 2, 2);
     grid->addWidget(tab.test, 2, 3);
     if (browsers) {
-        m_activeBrowser = named(new QComboBox, QStringLiteral("cboActiveBrowser"));
-        grid->addWidget(buddyLabel(QStringLiteral("&Active Browser:"), m_activeBrowser), 3, 1);
+        m_activeBrowser = Named(new QComboBox, QStringLiteral("cboActiveBrowser"));
+        grid->addWidget(BuddyLabel({}, QStringLiteral("&Active Browser:"), m_activeBrowser, nullptr), 3, 1);
         grid->addWidget(m_activeBrowser, 3, 2, 1, 2);
     }
     grid->setRowStretch(4, 1);
@@ -277,17 +254,17 @@ QWidget *FrmPreferences::collectionsTab()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    m_useCollections = checkBox(QStringLiteral("chkFontCollections"), QStringLiteral("&Use Font Collections"));
-    m_collections = named(new QListWidget, QStringLiteral("lstFontCollection"));
+    m_useCollections = NamedCheckBox(QStringLiteral("chkFontCollections"), QStringLiteral("&Use Font Collections"), nullptr);
+    m_collections = Named(new QListWidget, QStringLiteral("lstFontCollection"));
     auto *frame = new QGroupBox(QStringLiteral("Font Collection Contents"));
-    m_collectionContents = named(new QLabel, QStringLiteral("lblCollContents"));
+    m_collectionContents = Named(new QLabel, QStringLiteral("lblCollContents"));
     m_collectionContents->setMinimumWidth(220);
     (new QVBoxLayout(frame))->addWidget(m_collectionContents);
-    QPushButton *add = button(QStringLiteral("cmdNewFont"), QStringLiteral("&New..."));
-    m_modifyCollection = button(QStringLiteral("cmdModifyFont"), QStringLiteral("&Modify..."));
-    m_deleteCollection = button(QStringLiteral("cmdDeleteFont"), QStringLiteral("&Delete"));
+    QPushButton *add = NamedButton(QStringLiteral("cmdNewFont"), QStringLiteral("&New..."), nullptr);
+    m_modifyCollection = NamedButton(QStringLiteral("cmdModifyFont"), QStringLiteral("&Modify..."), nullptr);
+    m_deleteCollection = NamedButton(QStringLiteral("cmdDeleteFont"), QStringLiteral("&Delete"), nullptr);
     grid->addWidget(m_useCollections, 0, 0, 1, 4);
-    grid->addWidget(buddyLabel(QStringLiteral("Font &Collections:"), m_collections), 1, 0);
+    grid->addWidget(BuddyLabel({}, QStringLiteral("Font &Collections:"), m_collections, nullptr), 1, 0);
     grid->addWidget(m_collections, 2, 0, 3, 1);
     grid->addWidget(frame, 2, 1, 1, 3);
     grid->addWidget(add, 3, 1);
@@ -309,15 +286,15 @@ QWidget *FrmPreferences::templatesTab()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    m_templates = checkBox(QStringLiteral("chkTemplates"), QStringLiteral("Use &Templates"));
-    m_templateChoice[0] = named(new QRadioButton(QStringLiteral("&Default Template")), QStringLiteral("optTemplate"));
-    m_templateChoice[1] = named(new QRadioButton(QStringLiteral("&User-Defined Template")),
+    m_templates = NamedCheckBox(QStringLiteral("chkTemplates"), QStringLiteral("Use &Templates"), nullptr);
+    m_templateChoice[0] = Named(new QRadioButton(QStringLiteral("&Default Template")), QStringLiteral("optTemplate"));
+    m_templateChoice[1] = Named(new QRadioButton(QStringLiteral("&User-Defined Template")),
                                 QStringLiteral("optTemplate"));
-    m_prompt = checkBox(QStringLiteral("chkPrompt"), QStringLiteral("&Entry Prompt"));
-    m_templateLocation = named(new LookupCombo(nullptr, DefaultEntry::Nothing), QStringLiteral("cboTemplateLocation"));
+    m_prompt = NamedCheckBox(QStringLiteral("chkPrompt"), QStringLiteral("&Entry Prompt"), nullptr);
+    m_templateLocation = Named(new LookupCombo(nullptr, DefaultEntry::Nothing), QStringLiteral("cboTemplateLocation"));
     m_templateLocation->setMinimumWidth(320);
-    m_templateLabel = buddyLabel(QStringLiteral("Template &Location:"), m_templateLocation);
-    m_templateBrowse = button(QStringLiteral("cmdTemplateFile"), QStringLiteral("Browse..."));
+    m_templateLabel = BuddyLabel({}, QStringLiteral("Template &Location:"), m_templateLocation, nullptr);
+    m_templateBrowse = NamedButton(QStringLiteral("cmdTemplateFile"), QStringLiteral("Browse..."), nullptr);
     grid->addWidget(m_templates, 0, 0, 1, 2);
     grid->addWidget(m_templateChoice[0], 1, 0);
     grid->addWidget(m_prompt, 1, 1);

@@ -1,14 +1,15 @@
 #include "dialogs/frmtextformat.h"
 
+#include "app/documentwindow.h"
 #include "app/helptopics.h"
 #include "app/helpwindow.h"
 #include "app/inserttext.h"
 #include "app/mainwindow.h"
-#include "app/documentwindow.h"
 #include "app/richtextbox.h"
 #include "app/statusmessages.h"
 #include "controls/colourselector.h"
 #include "controls/lookupcombo.h"
+#include "dialogs/dialogparts.h"
 #include "dialogs/tagdialog.h"
 #include "html/valuehelpers.h"
 #include "settings/datafiles.h"
@@ -38,23 +39,9 @@ FrmTextFormat *s_open = nullptr;
 
 const QString PlaceSection = QStringLiteral("Forms\\Text Appearance");
 
-template<typename Widget>
-Widget *named(Widget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel *buddyLabel(const QString &caption, QWidget *buddy)
-{
-    auto *label = new QLabel(caption);
-    label->setBuddy(buddy);
-    return label;
-}
-
 LookupCombo *alignCombo(const QString &name)
 {
-    auto *combo = named(new LookupCombo(nullptr, DefaultEntry::Default), name);
+    auto *combo = Named(new LookupCombo(nullptr, DefaultEntry::Default), name);
     combo->addItems(AlignValues());
     return combo;
 }
@@ -70,7 +57,7 @@ FrmTextFormat::FrmTextFormat(QWidget *parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     SetHelpContext(this, HelpTopic::TextAppearance);
 
-    m_tabs = named(new QTabWidget, QStringLiteral("tabText"));
+    m_tabs = Named(new QTabWidget, QStringLiteral("tabText"));
     const QList<std::pair<QWidget *, const char *>> pages{
         {styleTab(), "Style"}, {headingTab(), "Heading"}, {miscTab(), "Misc"}, {userTagsTab(), "User Tags"}};
     for (const auto &[page, caption] : pages) {
@@ -84,10 +71,10 @@ FrmTextFormat::FrmTextFormat(QWidget *parent) : QDialog(parent)
     };
     connect(m_tabs, &QTabWidget::currentChanged, this, enableShown);
 
-    auto *apply = named(new QPushButton(QStringLiteral("Apply")), QStringLiteral("cmdApply"));
-    auto *close = named(new QPushButton(QStringLiteral("Close")), QStringLiteral("cmdCancel"));
-    auto *reset = named(new QPushButton(QStringLiteral("Reset")), QStringLiteral("cmdReset"));
-    auto *help = named(new QPushButton(QStringLiteral("Help")), QStringLiteral("cmdHelp"));
+    auto *apply = Named(new QPushButton(QStringLiteral("Apply")), QStringLiteral("cmdApply"));
+    auto *close = Named(new QPushButton(QStringLiteral("Close")), QStringLiteral("cmdCancel"));
+    auto *reset = Named(new QPushButton(QStringLiteral("Reset")), QStringLiteral("cmdReset"));
+    auto *help = Named(new QPushButton(QStringLiteral("Help")), QStringLiteral("cmdHelp"));
     apply->setDefault(true);
     connect(apply, &QPushButton::clicked, this, &FrmTextFormat::Apply);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -141,20 +128,20 @@ QWidget *FrmTextFormat::styleTab()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    m_styles = named(new QListWidget, QStringLiteral("lstStyles"));
+    m_styles = Named(new QListWidget, QStringLiteral("lstStyles"));
     m_styles->setSelectionMode(QAbstractItemView::MultiSelection);
     m_styles->addItems(TextStyleNames());
-    m_fonts = named(new LookupCombo(nullptr, DefaultEntry::Default), QStringLiteral("cboFontsList"));
-    m_fontSize = named(new QComboBox, QStringLiteral("cboFontSize"));
+    m_fonts = Named(new LookupCombo(nullptr, DefaultEntry::Default), QStringLiteral("cboFontsList"));
+    m_fontSize = Named(new QComboBox, QStringLiteral("cboFontSize"));
     m_fontSize->addItems(FontSizeChoices());
-    m_colour = named(new ColourSelector, QStringLiteral("colTextColour"));
-    grid->addWidget(buddyLabel(QStringLiteral("Properties:"), m_styles), 0, 0);
+    m_colour = Named(new ColourSelector, QStringLiteral("colTextColour"));
+    grid->addWidget(BuddyLabel({}, QStringLiteral("Properties:"), m_styles, nullptr), 0, 0);
     grid->addWidget(m_styles, 1, 0, 7, 1);
-    grid->addWidget(buddyLabel(QStringLiteral("Font:"), m_fonts), 0, 1);
+    grid->addWidget(BuddyLabel({}, QStringLiteral("Font:"), m_fonts, nullptr), 0, 1);
     grid->addWidget(m_fonts, 1, 1);
-    grid->addWidget(buddyLabel(QStringLiteral("Size:"), m_fontSize), 2, 1);
+    grid->addWidget(BuddyLabel({}, QStringLiteral("Size:"), m_fontSize, nullptr), 2, 1);
     grid->addWidget(m_fontSize, 3, 1);
-    grid->addWidget(buddyLabel(QStringLiteral("Colour:"), m_colour), 4, 1);
+    grid->addWidget(BuddyLabel({}, QStringLiteral("Colour:"), m_colour, nullptr), 4, 1);
     grid->addWidget(m_colour, 5, 1);
 
     auto *caseFrame = new QGroupBox(QStringLiteral("Case"));
@@ -162,7 +149,7 @@ QWidget *FrmTextFormat::styleTab()
     const QList<std::pair<const char *, const char *>> cases{
         {"optCaseTitle", "Title"}, {"optCaseLower", "lower"}, {"optCaseUpper", "UPPER"}, {"OptCaseNone", "None"}};
     for (int i = 0; i < 4; ++i) {
-        m_case[i] = named(new QRadioButton(QString::fromLatin1(cases[i].second)), QString::fromLatin1(cases[i].first));
+        m_case[i] = Named(new QRadioButton(QString::fromLatin1(cases[i].second)), QString::fromLatin1(cases[i].first));
         caseRow->addWidget(m_case[i]);
     }
     grid->addWidget(caseFrame, 6, 1);
@@ -174,14 +161,14 @@ QWidget *FrmTextFormat::headingTab()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    m_headSize = named(new QComboBox, QStringLiteral("cboHeadSize"));
+    m_headSize = Named(new QComboBox, QStringLiteral("cboHeadSize"));
     m_headSize->addItem(QStringLiteral("(none)"));
     for (int level = 1; level <= 6; ++level)
         m_headSize->addItem(QStringLiteral("Heading ") + QString::number(level));
     m_headAlign = alignCombo(QStringLiteral("cboHeadAlign"));
-    grid->addWidget(buddyLabel(QStringLiteral("Heading Type:"), m_headSize), 0, 0);
+    grid->addWidget(BuddyLabel({}, QStringLiteral("Heading Type:"), m_headSize, nullptr), 0, 0);
     grid->addWidget(m_headSize, 1, 0);
-    grid->addWidget(buddyLabel(QStringLiteral("Alignment:"), m_headAlign), 2, 0);
+    grid->addWidget(BuddyLabel({}, QStringLiteral("Alignment:"), m_headAlign, nullptr), 2, 0);
     grid->addWidget(m_headAlign, 3, 0);
     grid->setRowStretch(4, 1);
     return page;
@@ -191,14 +178,14 @@ QWidget *FrmTextFormat::miscTab()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    m_dropCap = named(new QCheckBox(QStringLiteral("Drop Cap")), QStringLiteral("chkDropCap"));
-    m_centre = named(new QCheckBox(QStringLiteral("Centre")), QStringLiteral("chkCentre"));
-    m_indent = named(new QCheckBox(QStringLiteral("Indent")), QStringLiteral("chkIndent"));
+    m_dropCap = Named(new QCheckBox(QStringLiteral("Drop Cap")), QStringLiteral("chkDropCap"));
+    m_centre = Named(new QCheckBox(QStringLiteral("Centre")), QStringLiteral("chkCentre"));
+    m_indent = Named(new QCheckBox(QStringLiteral("Indent")), QStringLiteral("chkIndent"));
     m_textAlign = alignCombo(QStringLiteral("cboTextAlign"));
     grid->addWidget(m_dropCap, 0, 0);
     grid->addWidget(m_centre, 1, 0);
     grid->addWidget(m_indent, 2, 0);
-    grid->addWidget(buddyLabel(QStringLiteral("Alignment:"), m_textAlign), 3, 0);
+    grid->addWidget(BuddyLabel({}, QStringLiteral("Alignment:"), m_textAlign, nullptr), 3, 0);
     grid->addWidget(m_textAlign, 4, 0);
     grid->setRowStretch(5, 1);
     return page;
@@ -208,11 +195,11 @@ QWidget *FrmTextFormat::userTagsTab()
 {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    m_startTags = named(new QLineEdit, QStringLiteral("txtStartTags"));
-    m_endTags = named(new QLineEdit, QStringLiteral("txtEndTags"));
-    grid->addWidget(buddyLabel(QStringLiteral("Start Tags:"), m_startTags), 0, 0);
+    m_startTags = Named(new QLineEdit, QStringLiteral("txtStartTags"));
+    m_endTags = Named(new QLineEdit, QStringLiteral("txtEndTags"));
+    grid->addWidget(BuddyLabel({}, QStringLiteral("Start Tags:"), m_startTags, nullptr), 0, 0);
     grid->addWidget(m_startTags, 1, 0);
-    grid->addWidget(buddyLabel(QStringLiteral("End Tags:"), m_endTags), 2, 0);
+    grid->addWidget(BuddyLabel({}, QStringLiteral("End Tags:"), m_endTags, nullptr), 2, 0);
     grid->addWidget(m_endTags, 3, 0);
     grid->setRowStretch(4, 1);
     return page;
@@ -262,8 +249,7 @@ TextAppearance FrmTextFormat::options() const
 
 void FrmTextFormat::Apply()
 {
-    MainWindow *main = MainWindow::instance();
-    DocumentWindow *doc = main ? main->activeDocument() : nullptr;
+    DocumentWindow *doc = MainWindow::activeDocumentWindow();
     if (!doc)
         return;
     const QString selected = doc->textBox()->selText();

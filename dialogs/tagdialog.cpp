@@ -1,6 +1,7 @@
 #include "dialogs/tagdialog.h"
 
 #include "app/helpwindow.h"
+#include "dialogs/dialogparts.h"
 #include "html/insertstate.h"
 
 #include <QApplication>
@@ -14,13 +15,6 @@
 namespace tavorin {
 
 namespace {
-
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 void enableOnlyShownPage(QTabWidget *tabs)
 {
@@ -60,9 +54,9 @@ std::optional<QString> TagDialog::Run()
 
 QBoxLayout *TagDialog::standardButtons(Qt::Orientation orientation)
 {
-    m_ok = makeButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), this);
-    QPushButton *cancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), this);
-    QPushButton *help = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("Help"), this);
+    m_ok = NamedButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), this);
+    QPushButton *cancel = NamedButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), this);
+    QPushButton *help = NamedButton(QStringLiteral("cmdHelp"), QStringLiteral("Help"), this);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &TagDialog::ok);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -48,8 +48,7 @@ void ReportCollectionProblem(CollectionProblem problem)
 {
     switch (problem) {
     case CollectionProblem::NoName:
-        MsgBox(RequiredEntryMessage(QStringLiteral("enter the collection name")), MessageButtons::Ok,
-               MessageIcon::Exclamation, QStringLiteral("Information Required"));
+        ReportRequiredEntry(QStringLiteral("enter the collection name"));
         break;
     case CollectionProblem::NameTaken:
         MsgBox(QStringLiteral("This collection name already exists. Please enter another name for this collection."),
@@ -73,14 +72,6 @@ CollectionFontBoxes SplitCollectionFonts(const QString &fonts)
         boxes[i] = font.isEmpty() ? QString::fromLatin1(NoFontChoice) : font;
     }
     return boxes;
-}
-
-int UsedCollectionCount(const FontCollectionTable &table)
-{
-    int used = 0;
-    for (int i = 1; i < int(table.size()); ++i)
-        used += table[i].name.isEmpty() ? 0 : 1;
-    return used;
 }
 
 int FirstFreeCollection(const FontCollectionTable &table)

@@ -38,9 +38,6 @@ void ReportCollectionProblem(CollectionProblem problem);
 // The boxes a fonts text fills: its names in order, "(none)" for each missing one.
 CollectionFontBoxes SplitCollectionFonts(const QString &fonts);
 
-// The number of used entries (those with a name).
-int UsedCollectionCount(const FontCollectionTable &table);
-
 // The first free entry (1 to 20), or 0 when all twenty are used.
 int FirstFreeCollection(const FontCollectionTable &table);
 

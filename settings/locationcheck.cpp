@@ -19,12 +19,6 @@ bool IsProgramOnPath(const QString &location)
            && !QStandardPaths::findExecutable(name).isEmpty();
 }
 
-void requireEntry(const QString &what)
-{
-    MsgBox(RequiredEntryMessage(what), MessageButtons::Ok, MessageIcon::Exclamation,
-           QStringLiteral("Information Required"));
-}
-
 } // namespace
 
 bool IsAddressLocation(const QString &location)
@@ -53,10 +47,10 @@ void ReportLocationProblem(LocationProblem problem, const QString &location)
 {
     switch (problem) {
     case LocationProblem::NoName:
-        requireEntry(QStringLiteral("enter the description to be used"));
+        ReportRequiredEntry(QStringLiteral("enter the description to be used"));
         break;
     case LocationProblem::NoLocation:
-        requireEntry(QStringLiteral("enter the file location"));
+        ReportRequiredEntry(QStringLiteral("enter the file location"));
         break;
     case LocationProblem::NoFile:
         ReportFileError(location, QStringLiteral("This file does not exist."));
