@@ -51,7 +51,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("service"); // "-" when the address is refused
         QTest::addColumn<QString>("location");
         QTest::newRow("mailto") << u"mailto:someone"_s << u"mailto:"_s << u"someone"_s;
-        QTest::newRow("news") << u"news:comp.lang"_s << u"news:"_s << u"comp.lang"_s;
         QTest::newRow("http") << u"http://server/a.htm"_s << u"http://"_s << u"server/a.htm"_s;
         QTest::newRow("unlisted service") << u"irc://x"_s << u"irc://"_s << u"x"_s;
         QTest::newRow("drive letter") << u"C:\\web\\index.htm"_s << u"file://"_s << u"C:/web/index.htm"_s;

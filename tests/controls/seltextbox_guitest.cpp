@@ -90,14 +90,8 @@ private Q_SLOTS:
         drop(edit, u"ab\\c"_s);
         QCOMPARE(box.text(), u"ab\\c"_s);
 
-        SelTextBox digits(nullptr, BoxStyle::DigitsOnly);
-        QGuiApplication::clipboard()->setText(u"12a"_s);
-        QTest::keyClick(editOf(&digits), Qt::Key_V, Qt::ControlModifier);
-        QGuiApplication::clipboard()->setText(u"169"_s);
-        QTest::keyClick(editOf(&digits), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(digits.text(), u"169"_s);
-        QCOMPARE(beeps(), 6);
         // A text set by the host that is no number is cleared.
+        SelTextBox digits(nullptr, BoxStyle::DigitsOnly);
         digits.setText(u"1x"_s);
         QCOMPARE(digits.text(), QString());
     }
@@ -148,7 +142,6 @@ private Q_SLOTS:
         QCOMPARE(combo.items(), QStringList{u"(default)"_s});
 
         LookupCombo plain(nullptr, DefaultEntry::Nothing, false);
-        QCOMPARE(plain.count(), 0);
         plain.setIllegalChar(u"#"_s);
         QTest::keyClicks(editOf(&plain), u"a#b"_s);
         QCOMPARE(plain.text(), u"ab"_s);

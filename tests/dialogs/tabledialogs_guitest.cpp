@@ -37,7 +37,6 @@ private Q_SLOTS:
         const ContextEditChoice choice = ContextEditFor(box()->selText());
         QCOMPARE(choice.commandText, u"Advanced Table"_s);
         OnDialog(u"frmTable"_s, [](QDialog *dialog) {
-            QCOMPARE(dialog->windowTitle(), u"Advanced Table "_s);
             QVERIFY(IsChecked(dialog, u"optTableElement_2"_s));
             QVERIFY(IsChecked(dialog, u"chkWidthPercent_2"_s));
             QCOMPARE(TextOf(dialog, u"txtWidth_2"_s), u"50"_s);

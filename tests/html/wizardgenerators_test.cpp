@@ -203,23 +203,6 @@ private Q_SLOTS:
         checkWithTidy(text);
     }
 
-    // The example of the frame layouts: the body of style 1, line by line.
-    void framesExample()
-    {
-        FramesOptions options;
-        options.frames[0] = {u"nav"_s, u"/w/left.htm"_s, u"left.htm"_s, true, false};
-        options.frames[1] = {u"main"_s, u"/w/main.htm"_s, u"main.htm"_s, true, true};
-        const QString text = BuildFramesDocument(options);
-        const QString body = text.mid(text.indexOf(u"<!-- Start Of Frame Set"_s));
-        QCOMPARE(body.split(u"\r\n"_s),
-                 QStringList({u"<!-- Start Of Frame Set -->"_s, u"<FRAMESET COLS=\"150,*\">"_s, {},
-                              u"\t<NOFRAMES>"_s,
-                              u"\tSorry, you'll need a Web browser that supports frames in order to see this page."_s,
-                              u"\t</NOFRAMES>"_s, {}, u"\t<FRAME SRC=\"left.htm\" NAME=\"nav\" SCROLLING=\"No\">"_s,
-                              u"\t<FRAME SRC=\"main.htm\" NAME=\"main\">"_s, {}, u"</FRAMESET>"_s,
-                              u"<!-- End Of Frame Set -->"_s, {}, u"</HTML>"_s}));
-    }
-
     // The frame that takes the space left over is drawn white in the pictures.
     void leftOverFrame_data()
     {
