@@ -1,6 +1,7 @@
 #include "app/displayblocks.h"
 
 #include "app/displaycuts.h"
+#include "app/loadedcolours.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -88,6 +89,7 @@ void RemoveSeparatorAfter(QTextCursor &cursor, const QTextBlock &block)
 QTextCharFormat InsertionFormat(QTextCharFormat format)
 {
     format.clearProperty(OriginalCharacter);
+    format.clearProperty(LoadedTextMark);
     return format;
 }
 
@@ -337,6 +339,8 @@ void DisplayBlocks::split(QTextCursor &cursor, const QTextBlock &block)
     if (cuts.isEmpty())
         return;
     m_mayContinue = true;
+    if (m_beforeReflow)
+        m_beforeReflow(block);
     const int start = block.position();
     // From the last cut back, so that each cut is where it was found.
     for (auto cut = cuts.crbegin(); cut != cuts.crend(); ++cut) {
@@ -349,15 +353,22 @@ void DisplayBlocks::joinAround(QTextCursor &cursor, QTextBlock block)
 {
     if (!m_mayContinue)
         return;
+    const auto join = [&](const QTextBlock &first, const QTextBlock &second) {
+        if (m_beforeReflow) {
+            m_beforeReflow(first);
+            m_beforeReflow(second);
+        }
+        RemoveSeparatorAfter(cursor, first);
+    };
     while (continuesLine(block) && ContentLength(block.previous()) + ContentLength(block) <= DisplayBlockLength) {
         const QTextBlock previous = block.previous();
-        RemoveSeparatorAfter(cursor, previous);
+        join(previous, block);
         block = previous;
     }
     for (QTextBlock next = block.next(); next.isValid() && continuesLine(next)
                                          && ContentLength(block) + ContentLength(next) <= DisplayBlockLength;
          next = block.next())
-        RemoveSeparatorAfter(cursor, block);
+        join(block, next);
 }
 
 void DisplayBlocks::joinDisplayBreaks(QTextDocument *copy)

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <vector>
 
 class QTextBlock;
@@ -60,6 +61,11 @@ public:
     void removeSelectedText(QTextCursor &cursor) const;
     // Whether reflow at a Qt position would change anything.
     bool needsReflow(int qtPosition) const;
+    // Called with each block reflow is about to split or join, before it does.
+    void setBeforeReflow(std::function<void(const QTextBlock &)> beforeReflow)
+    {
+        m_beforeReflow = std::move(beforeReflow);
+    }
 
     // Turns every display break of a (printing) copy back into nothing.
     static void joinDisplayBreaks(QTextDocument *copy);
@@ -76,6 +82,7 @@ private:
     std::vector<int> m_softBreaks;
     bool m_mayContinue = false;
     quint64 m_changes = 0;
+    std::function<void(const QTextBlock &)> m_beforeReflow;
 };
 
 // Inserts the program's text (line breaks "\n") at a cursor, one stretch
@@ -107,7 +114,8 @@ private:
 };
 
 // A format to insert ordinary text with: one taken from a stand-in must not
-// make the next character a stand-in too.
+// make the next character a stand-in too, nor one taken from loaded text
+// mark typed text as loaded.
 QTextCharFormat InsertionFormat(QTextCharFormat format);
 // Whether a character format belongs to a stand-in.
 bool IsStandInFormat(const QTextCharFormat &format);

@@ -3,6 +3,7 @@
 #include "app/colourvalue.h"
 #include "app/displayblocks.h"
 #include "app/displaycuts.h"
+#include "app/loadedcolours.h"
 #include "app/rtfreader.h"
 
 #include <QClipboard>
@@ -21,10 +22,41 @@
 
 namespace tavorin {
 
+namespace {
+
+// White space shows no colour, so a run of nothing but blanks, tabs and
+// line breaks goes with the run before it, and so does a run of that
+// colour after it: a page has about half as many runs this way.
+std::vector<RtfColourRun> MergedRuns(const RtfContent &content)
+{
+    const auto blank = [&content](const RtfColourRun &run) {
+        const QStringView piece = QStringView(content.text).sliced(run.start, run.length);
+        return std::all_of(piece.begin(), piece.end(), [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; });
+    };
+    std::vector<RtfColourRun> merged;
+    merged.reserve(size_t(content.runs.size()));
+    for (const RtfColourRun &run : content.runs) {
+        if (!merged.empty() && (run.colour == merged.back().colour || blank(run)))
+            merged.back().length += run.length;
+        else
+            merged.push_back(run);
+    }
+    return merged;
+}
+
+} // namespace
+
 struct RichTextBox::Private {
-    explicit Private(QTextDocument *doc) : blocks(doc) {}
+    explicit Private(QTextDocument *doc) : blocks(doc), colours(doc)
+    {
+        blocks.setBeforeReflow([this, doc](const QTextBlock &block) {
+            QTextCursor colouring(doc);
+            colours.materialise(colouring, block);
+        });
+    }
 
     DisplayBlocks blocks;
+    LoadedColours colours;
     int suspended = 0;
     // Colour of text that carries no colour of its own: the palette's text
     // colour, set from the colour table's entry 0 of the last whole RTF.
@@ -43,6 +75,12 @@ struct RichTextBox::Private {
     void loadWhole(RichTextBox *box, const RtfContent &content);
     // Inserts the content's text in its colours.
     void putRuns(BlockInserter &inserter, const RtfContent &content) const;
+    // Whether an edit of the cursor's selection, or next to the cursor,
+    // would touch loaded text that keeps its colours outside the document.
+    bool touchesLoadedText(const QTextCursor &cursor) const;
+    // Gives the blocks an edit of the cursor's selection touches their
+    // loaded colours as formats (inside the edit's undo step).
+    void colourBeforeEdit(QTextDocument *doc, const QTextCursor &cursor);
     // Replaces the selection by the content's text, in one undo step.
     void replaceSelection(RichTextBox *box, const RtfContent &content, const QTextCharFormat &plainFormat);
     // Palette text colour, font and tab width of a whole RTF document.
@@ -62,48 +100,48 @@ void RichTextBox::Private::loadWhole(RichTextBox *box, const RtfContent &content
     cursor.beginEditBlock();
     doc->clear();
     blocks.clear();
+    colours.clear();
     BlockInserter inserter(blocks, cursor, content.text, BlockInserter::Lines::All);
-    if (content.runs.isEmpty())
-        inserter.put(0, content.text.size(), QTextCharFormat());
-    putRuns(inserter, content);
+    // A coloured content goes in as one stretch of marked text; its colours
+    // stay beside the document (LoadedColours).
+    inserter.put(0, content.text.size(), content.runs.isEmpty() ? QTextCharFormat() : LoadedColours::markedFormat());
     cursor.endEditBlock();
+    if (!content.runs.isEmpty())
+        colours.record(content.text, MergedRuns(content), [this](quint32 colour) { return formatFor(colour); });
     doc->setUndoRedoEnabled(undo);
     box->setTextCursor(QTextCursor(doc));
 }
 
-// White space shows no colour, so a run of nothing but blanks, tabs and
-// line breaks goes in with the run before it, and so does a run of that
-// colour after it: Qt's document takes a run at a time, and a page has
-// about a third fewer runs this way.
+
 void RichTextBox::Private::putRuns(BlockInserter &inserter, const RtfContent &content) const
 {
-    const auto blank = [&content](const RtfColourRun &run) {
-        const QStringView piece = QStringView(content.text).sliced(run.start, run.length);
-        return std::all_of(piece.begin(), piece.end(), [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; });
-    };
     // One format for each colour, made once and handed to Qt again and
-    // again: a page has a few colours and hundreds of thousands of runs, and
-    // building a format (which Qt then hashes afresh) costs more than the
-    // lookup here.
+    // again: building a format (which Qt then hashes afresh) costs more
+    // than the lookup here.
     QHash<quint32, QTextCharFormat> formats;
-    RtfColourRun pending{0, 0, RtfAutoColour};
-    const auto flush = [&] {
-        if (pending.length == 0)
-            return;
-        auto format = formats.constFind(pending.colour);
+    for (const RtfColourRun &run : MergedRuns(content)) {
+        auto format = formats.constFind(run.colour);
         if (format == formats.cend())
-            format = formats.insert(pending.colour, formatFor(pending.colour));
-        inserter.put(pending.start, pending.length, *format);
-    };
-    for (const RtfColourRun &run : content.runs) {
-        if (pending.length > 0 && (run.colour == pending.colour || blank(run))) {
-            pending.length += run.length;
-            continue;
-        }
-        flush();
-        pending = run;
+            format = formats.insert(run.colour, formatFor(run.colour));
+        inserter.put(run.start, run.length, *format);
     }
-    flush();
+}
+
+bool RichTextBox::Private::touchesLoadedText(const QTextCursor &cursor) const
+{
+    const QTextDocument *doc = cursor.document();
+    const QTextBlock first = doc->findBlock(cursor.selectionStart());
+    const QTextBlock last = doc->findBlock(cursor.selectionEnd());
+    return LoadedColours::isMarked(first) || LoadedColours::isMarked(last)
+        || LoadedColours::isMarked(first.previous()) || LoadedColours::isMarked(last.next());
+}
+
+void RichTextBox::Private::colourBeforeEdit(QTextDocument *doc, const QTextCursor &cursor)
+{
+    // One character beyond each end: Backspace and Delete at a block's
+    // edge join the block next to it.
+    QTextCursor colouring(doc);
+    colours.materialise(colouring, cursor.selectionStart() - 1, cursor.selectionEnd() + 1);
 }
 
 void RichTextBox::Private::replaceSelection(RichTextBox *box, const RtfContent &content,
@@ -111,6 +149,7 @@ void RichTextBox::Private::replaceSelection(RichTextBox *box, const RtfContent &
 {
     QTextCursor cursor = box->textCursor();
     cursor.beginEditBlock();
+    colourBeforeEdit(box->document(), cursor);
     blocks.removeSelectedText(cursor);
     const int from = cursor.position();
     BlockInserter inserter(blocks, cursor, content.text, BlockInserter::Lines::Inner);
@@ -153,6 +192,8 @@ void RichTextBox::Private::applyFormat(RichTextBox *box, const RtfContent &conte
 RichTextBox::RichTextBox(QWidget *parent)
     : QPlainTextEdit(parent), d(new Private(document()))
 {
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { d->colours.changed(position, added); });
     // Like the platform's box: the default tab is half an inch.
     setTabStopDistance(720.0 * logicalDpiX() / 1440.0);
 }
@@ -259,7 +300,7 @@ void RichTextBox::setSelColour(quint32 colour)
 
 void RichTextBox::keyPressEvent(QKeyEvent *event)
 {
-    if (editAtDisplayBreak(event))
+    if (editThroughCursor(event))
         return;
     const quint64 changes = d->blocks.changeCount();
     if (!(d->blocks.mayContinue() && stepOverDisplayBreak(event)))
@@ -275,7 +316,7 @@ void RichTextBox::typeKey(QKeyEvent *event)
         && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         && (typed.front().isPrint() || typed.front() == u'\t');
     if (!inserts) {
-        if (!typed.isEmpty() && !textCursor().hasSelection() && IsStandInFormat(currentCharFormat()))
+        if (!typed.isEmpty() && !textCursor().hasSelection() && InsertionFormat(currentCharFormat()) != currentCharFormat())
             setCurrentCharFormat(InsertionFormat(currentCharFormat()));
         QPlainTextEdit::keyPressEvent(event);
         return;
@@ -300,24 +341,29 @@ void RichTextBox::typeKey(QKeyEvent *event)
 // Undo takes both back: typing into a full block, typing over a selection,
 // Backspace and Delete where the text has display blocks (a display break
 // is no character: they take the character beyond it), and Enter in a
-// block that continues a line (Qt would give the new block its mark).
-// Qt's own key handling reads the layout and must not run inside the block.
-bool RichTextBox::editAtDisplayBreak(QKeyEvent *event)
+// block that continues a line (Qt would give the new block its mark). So
+// are all of these next to loaded text, which takes its colours as formats
+// in the same step. Qt's own key handling reads the layout and must not run
+// inside the block.
+bool RichTextBox::editThroughCursor(QKeyEvent *event)
 {
     if (isReadOnly())
         return false;
     QTextCursor cursor = textCursor();
-    const bool split = d->blocks.mayContinue();
+    // Loaded text must take its colours as formats before it is edited,
+    // in the edit's own undo step.
+    const bool loaded = d->touchesLoadedText(cursor);
+    const bool split = d->blocks.mayContinue() || loaded;
     const auto modifiers = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier);
     const QString typed = modifiers ? QString() : event->text();
     const bool types = !typed.isEmpty() && (typed.front().isPrint() || typed.front() == u'\t')
-        && (cursor.block().length() > DisplayBlockLength || (split && cursor.hasSelection()));
+        && (cursor.block().length() > DisplayBlockLength || (split && cursor.hasSelection()) || loaded);
     const bool backspace = event->key() == Qt::Key_Backspace;
     const bool wordWise = modifiers == Qt::ControlModifier; // Ctrl+Backspace, Ctrl+Delete
     const bool cuts = split && cursor.hasSelection() && event->matches(QKeySequence::Cut);
     const bool removes = split && (backspace || event->key() == Qt::Key_Delete) && (!modifiers || wordWise);
     const bool breaksLine = !modifiers && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && DisplayBlocks::continuesLine(cursor.block());
+        && (DisplayBlocks::continuesLine(cursor.block()) || loaded);
     if (!types && !removes && !cuts && !breaksLine)
         return false;
 
@@ -326,6 +372,7 @@ bool RichTextBox::editAtDisplayBreak(QKeyEvent *event)
     cursor.beginEditBlock();
     if (!cursor.hasSelection() && removes && wordWise)
         cursor.movePosition(backspace ? QTextCursor::PreviousWord : QTextCursor::NextWord, QTextCursor::KeepAnchor);
+    d->colourBeforeEdit(document(), cursor);
     if (cursor.hasSelection()) {
         d->blocks.removeSelectedText(cursor);
     } else if (backspace) {
@@ -414,6 +461,53 @@ void RichTextBox::mouseDoubleClickEvent(QMouseEvent *event)
     setTextCursor(cursor);
 }
 
+// Loaded text before the caret's or selection's edit by Qt's own
+// handling takes its colours as formats: as a step of its own, since that
+// handling must not run inside an edit block.
+void RichTextBox::colourBeforeQtEdit()
+{
+    const QTextCursor cursor = textCursor();
+    if (isReadOnly() || !d->touchesLoadedText(cursor))
+        return;
+    QTextCursor colouring(document());
+    colouring.beginEditBlock();
+    d->colourBeforeEdit(document(), cursor);
+    colouring.endEditBlock();
+}
+
+void RichTextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!event->commitString().isEmpty() || !event->preeditString().isEmpty())
+        colourBeforeQtEdit();
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void RichTextBox::dropEvent(QDropEvent *event)
+{
+    colourBeforeQtEdit(); // a move removes the selection
+    QPlainTextEdit::dropEvent(event);
+}
+
+// The blocks about to be painted show their loaded colours.
+void RichTextBox::paintEvent(QPaintEvent *event)
+{
+    const qreal bottom = viewport()->height();
+    QTextBlock block = firstVisibleBlock();
+    for (qreal top = blockBoundingGeometry(block).translated(contentOffset()).top(); block.isValid() && top <= bottom;
+         block = block.next()) {
+        d->colours.show(block);
+        top += blockBoundingRect(block).height();
+    }
+    QPlainTextEdit::paintEvent(event);
+}
+
+QColor RichTextBox::shownColour(int qtPosition) const
+{
+    const QTextCharFormat format = d->colours.shownFormat(qtPosition);
+    return format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
+                                                            : palette().color(QPalette::Text);
+}
+
 QMimeData *RichTextBox::createMimeDataFromSelection() const
 {
     auto *data = new QMimeData;
@@ -477,6 +571,7 @@ void RichTextBox::printRange(QPrinter *printer, qsizetype start, qsizetype end) 
     option.setTabStopDistance(tabStopDistance() * printer->logicalDpiX() / std::max(1, logicalDpiX()));
     pages.setDefaultTextOption(option);
     QTextCursor(&pages).insertFragment(range.selection());
+    d->colours.colourCopy(&pages, range.selectionStart(), range.selectionEnd());
     // Printed, a long line is one line wrapped at the page width.
     DisplayBlocks::joinDisplayBreaks(&pages);
     pages.print(printer);

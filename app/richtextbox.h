@@ -61,6 +61,9 @@ public:
     // Prints the text from start to end (program coordinates) onto the printer.
     void printRange(QPrinter *printer, qsizetype start, qsizetype end) const;
 
+    // The colour the character at a Qt position of document() is shown in.
+    QColor shownColour(int qtPosition) const;
+
 protected:
     // Typed text takes the insertion colour, also when it replaces a selection.
     void keyPressEvent(QKeyEvent *event) override;
@@ -68,10 +71,14 @@ protected:
     // Dragged and dropped text is the program's text, not Qt's.
     QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void typeKey(QKeyEvent *event);
-    bool editAtDisplayBreak(QKeyEvent *event);
+    bool editThroughCursor(QKeyEvent *event);
+    void colourBeforeQtEdit();
     bool stepOverDisplayBreak(QKeyEvent *event);
     void reflowAtCursor();
 

@@ -32,15 +32,8 @@ namespace {
 // The colour (0x00BBGGRR) the text box shows at a position of its Qt document.
 quint32 colourAt(RichTextBox *box, int qtPosition)
 {
-    const QTextBlock block = box->document()->findBlock(qtPosition);
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        if (fragment.contains(qtPosition)) {
-            const QColor colour = fragment.charFormat().foreground().color();
-            return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-        }
-    }
-    return 0xFFFFFFFF;
+    const QColor colour = box->shownColour(qtPosition);
+    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
 }
 
 } // namespace

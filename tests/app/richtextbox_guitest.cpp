@@ -2,6 +2,7 @@
 #include "app/displayblocks.h"
 #include "app/displaycuts.h"
 #include "app/richtextbox.h"
+#include "app/rtfreader.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -25,15 +26,10 @@ QString Coloured(const QString &text)
     return TextToRtf(text, AddTabStops(rtfTemplate, 4), true);
 }
 
-// The colour a character is shown in: its own or the box's text colour.
+// The colour a character is shown in, 0x00BBGGRR.
 quint32 ColourAt(const RichTextBox &box, qsizetype qtPosition)
 {
-    QTextCursor cursor(box.document());
-    cursor.setPosition(int(qtPosition));
-    cursor.setPosition(int(qtPosition) + 1, QTextCursor::KeepAnchor);
-    const QTextCharFormat format = cursor.charFormat();
-    const QColor colour = format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
-                                                                           : box.palette().color(QPalette::Text);
+    const QColor colour = box.shownColour(int(qtPosition));
     return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
 }
 
@@ -281,6 +277,118 @@ private Q_SLOTS:
         }
         QCOMPARE(box.text(), model);
         QVERIFY(displayBreaks > 3);
+    }
+
+    // Loaded text keeps its colours beside the document until an edit
+    // touches it. Whatever the edits, and all the way back by Undo and
+    // forward by Redo, every character shows the colour it was given: its
+    // loaded colour, the typing colour, or the colour of a coloured insert.
+    void colouredEditsShowTheirColoursThroughUndoAndRedo()
+    {
+        QRandomGenerator random(41);
+        const QString pieces[] = {u"<td class=\"x\">"_s, u"word "_s, u"</td>"_s, u"<!-- c -->"_s, u"\r\n"_s, u"y"_s};
+        const auto randomText = [&](int count) {
+            QString text;
+            for (int i = 0; i < count; ++i)
+                text += pieces[random.bounded(i % 40 == 39 ? 6 : 5)];
+            return text;
+        };
+        const QString rtfTemplate = MakeColourTable(MakeRtfTemplate(u"DejaVu Sans Mono"_s, 10, false, false),
+                                                    TextColour, TagColour, CommentColour, SmartColour);
+        // The colour of each character of a text (line breaks "\r\n") as the colouring gives it.
+        const auto colouring = [&](const QString &text) {
+            const RtfContent content = ColouredContent(text, rtfTemplate, true);
+            QList<quint32> colours;
+            for (const RtfColourRun &run : content.runs) {
+                for (qsizetype i = run.start; i < run.start + run.length; ++i)
+                    colours.insert(colours.size(), content.text[i] == u'\n' ? 2 : 1,
+                                   run.colour == RtfAutoColour ? TextColour : run.colour);
+            }
+            return colours;
+        };
+        struct State {
+            QString text;
+            QList<quint32> colours;
+        };
+        const auto check = [](const RichTextBox &box, const State &state, int step) {
+            QVERIFY2(box.text() == state.text, qPrintable(u"step %1"_s.arg(step)));
+            qsizetype program = 0;
+            for (QTextBlock block = box.document()->firstBlock(); block.isValid(); block = block.next()) {
+                if (block.previous().isValid() && !DisplayBlocks::continuesLine(block))
+                    program += 2;
+                for (int i = 0; i < block.length() - 1; ++i, ++program) {
+                    // Blanks show no colour; the long line's filling is checked at its ends.
+                    if (!QStringView(u" vk").contains(state.text[program]) || i == 0)
+                        QVERIFY2(ColourAt(box, block.position() + i) == state.colours[program],
+                                 qPrintable(u"step %1 at %2"_s.arg(step).arg(program)));
+                }
+            }
+        };
+
+        // Short lines and lines longer than a display block.
+        QString loaded = randomText(150) + u"\r\n"_s + QString(DisplayBlockLength, u'v') + u"<b>"_s
+            + QString(DisplayBlockLength, u'k') + u"\r\n"_s + randomText(150);
+        State state{loaded, colouring(loaded)};
+        const State atLoad = state;
+        RichTextBox box;
+        box.setRtf(TextToRtf(loaded, rtfTemplate, true));
+        box.setSelColour(SmartColour);
+        check(box, state, -1);
+        QList<State> before; // the state before each step
+        for (int step = 0; step < 150; ++step) {
+            before << state;
+            const qsizetype at = random.bounded(int(state.text.size()) + 1);
+            box.setSelStart(at);
+            const qsizetype start = box.selStart(); // a position inside "\r\n" moves to its start
+            const int action = random.bounded(5);
+            if (action == 0) { // a coloured insert over a selection
+                box.setSelLength(random.bounded(3) == 0 ? random.bounded(5000) : random.bounded(8));
+                const QString piece = randomText(random.bounded(1, 4)) + u"z"_s;
+                state.text.replace(start, box.selLength(), piece);
+                state.colours.remove(start, box.selLength());
+                const QList<quint32> colours = colouring(piece);
+                for (qsizetype i = 0; i < colours.size(); ++i)
+                    state.colours.insert(start + i, colours[i]);
+                box.setSelRtf(TextToRtf(piece, rtfTemplate, true));
+            } else if (action == 1 && start > 0) {
+                const qsizetype width = state.text.mid(start - 2, 2) == u"\r\n"_s ? 2 : 1;
+                QTest::keyClick(&box, Qt::Key_Backspace);
+                state.text.remove(start - width, width);
+                state.colours.remove(start - width, width);
+            } else if (action == 2 && start < state.text.size()) {
+                const qsizetype width = state.text.mid(start, 2) == u"\r\n"_s ? 2 : 1;
+                QTest::keyClick(&box, Qt::Key_Delete);
+                state.text.remove(start, width);
+                state.colours.remove(start, width);
+            } else if (action == 3) {
+                QTest::keyClick(&box, Qt::Key_Return);
+                state.text.insert(start, u"\r\n"_s);
+                state.colours.insert(start, 2, TextColour);
+            } else {
+                box.setSelLength(random.bounded(2) ? 0 : random.bounded(30));
+                const qsizetype length = box.selLength();
+                QTest::keyClick(&box, Qt::Key_Q);
+                state.text.replace(start, length, u"q"_s);
+                state.colours.remove(start, length);
+                state.colours.insert(start, SmartColour);
+            }
+            check(box, state, step);
+            if (random.bounded(8) == 0) { // Undo may take back several typed keys at once
+                box.undo();
+                while (!before.isEmpty() && before.last().text != box.text())
+                    before.removeLast();
+                QVERIFY(!before.isEmpty());
+                state = before.takeLast();
+                check(box, state, step);
+            }
+        }
+        const State last = state;
+        while (box.canUndo())
+            box.undo();
+        check(box, atLoad, 1000);
+        while (box.document()->isRedoAvailable())
+            box.redo();
+        check(box, last, 2000);
     }
 
     // A word and a find result that run over a display break are one word.
