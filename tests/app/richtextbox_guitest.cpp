@@ -33,6 +33,16 @@ quint32 ColourAt(const RichTextBox &box, qsizetype qtPosition)
     return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
 }
 
+// Text of count pieces drawn at random, from the first common pieces but
+// for every so often, when from all of them.
+QString RandomPieces(QRandomGenerator &random, const QStringList &pieces, int common, int count, int every)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += pieces[random.bounded(i % every == every - 1 ? int(pieces.size()) : common)];
+    return text;
+}
+
 // Where a program position lands: inside a "\r\n" pair it moves to the
 // start of the pair, or to its end for the end of a selection.
 qsizetype PairEdge(const QString &text, qsizetype position, bool towardEnd)
@@ -219,13 +229,8 @@ private Q_SLOTS:
     void randomEditsKeepTheTextAndTheBlocks()
     {
         QRandomGenerator random(29);
-        const QString pieces[] = {u"<td class=\"x\">"_s, u"word "_s, u"</td>"_s, u"\r\n"_s, u"\u2029"_s, u"y"_s};
-        const auto randomText = [&](int count) {
-            QString text;
-            for (int i = 0; i < count; ++i)
-                text += pieces[random.bounded(i % 50 == 49 ? 6 : 3)];
-            return text;
-        };
+        const QStringList pieces{u"<td class=\"x\">"_s, u"word "_s, u"</td>"_s, u"\r\n"_s, u"\u2029"_s, u"y"_s};
+        const auto randomText = [&](int count) { return RandomPieces(random, pieces, 3, count, 50); };
         QString model = randomText(4000);
         RichTextBox box;
         box.setText(model);
@@ -286,13 +291,8 @@ private Q_SLOTS:
     void colouredEditsShowTheirColoursThroughUndoAndRedo()
     {
         QRandomGenerator random(41);
-        const QString pieces[] = {u"<td class=\"x\">"_s, u"word "_s, u"</td>"_s, u"<!-- c -->"_s, u"\r\n"_s, u"y"_s};
-        const auto randomText = [&](int count) {
-            QString text;
-            for (int i = 0; i < count; ++i)
-                text += pieces[random.bounded(i % 40 == 39 ? 6 : 5)];
-            return text;
-        };
+        const QStringList pieces{u"<td class=\"x\">"_s, u"word "_s, u"</td>"_s, u"<!-- c -->"_s, u"\r\n"_s, u"y"_s};
+        const auto randomText = [&](int count) { return RandomPieces(random, pieces, 5, count, 40); };
         const QString rtfTemplate = MakeColourTable(MakeRtfTemplate(u"DejaVu Sans Mono"_s, 10, false, false),
                                                     TextColour, TagColour, CommentColour, SmartColour);
         // The colour of each character of a text (line breaks "\r\n") as the colouring gives it.
