@@ -66,23 +66,6 @@ private Q_SLOTS:
             QCOMPARE(check.collection.name, TrimSpaces(name));
     }
 
-    void collectionMessages()
-    {
-        ScriptedFacades facades;
-        for (int i = 0; i < 3; ++i)
-            facades.dialogs.answerMessage(MessageAnswer::Ok);
-        ReportCollectionProblem(CollectionProblem::NoName);
-        ReportCollectionProblem(CollectionProblem::NameTaken);
-        ReportCollectionProblem(CollectionProblem::NoFont);
-        ReportCollectionProblem(CollectionProblem::None);
-        QCOMPARE(facades.dialogs.messagePrompts(),
-                 (QStringList{u"Please enter the collection name."_s,
-                              u"This collection name already exists. Please enter another name for this collection."_s,
-                              u"Please enter at least one font name for this collection."_s}));
-        QCOMPARE(facades.dialogs.messages().last().title, u"Information Required");
-        QVERIFY(facades.dialogs.problems().isEmpty());
-    }
-
     void collectionBoxesAndEntries()
     {
         const CollectionFontBoxes boxes = SplitCollectionFonts(u"Arial, Courier New"_s);
@@ -134,21 +117,28 @@ private Q_SLOTS:
         QCOMPARE(CheckLocation(name, location, kind), problem);
     }
 
-    void locationMessages()
+    // Each problem in the program's words; a collection without one says nothing.
+    void messages()
     {
         ScriptedFacades facades;
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 6; ++i)
             facades.dialogs.answerMessage(MessageAnswer::Ok);
+        for (CollectionProblem problem : {CollectionProblem::NoName, CollectionProblem::NameTaken,
+                                          CollectionProblem::NoFont, CollectionProblem::None})
+            ReportCollectionProblem(problem);
         ReportLocationProblem(LocationProblem::NoName, {});
         ReportLocationProblem(LocationProblem::NoLocation, {});
         ReportLocationProblem(LocationProblem::NoFile, u"/no/such"_s);
-        const QStringList prompts = facades.dialogs.messagePrompts();
-        QCOMPARE(prompts.mid(0, 2), (QStringList{u"Please enter the description to be used."_s,
-                                                 u"Please enter the file location."_s}));
-        QVERIFY(prompts[2].contains(u"/no/such"_s));
-        QVERIFY(prompts[2].contains(u"This file does not exist."_s));
-        QCOMPARE(facades.dialogs.messages().first().title, u"Information Required");
-        QCOMPARE(facades.dialogs.messages().first().icon, MessageIcon::Exclamation);
+        QCOMPARE(facades.dialogs.messagePrompts(),
+                 (QStringList{u"Please enter the collection name."_s,
+                              u"This collection name already exists. Please enter another name for this collection."_s,
+                              u"Please enter at least one font name for this collection."_s,
+                              u"Please enter the description to be used."_s, u"Please enter the file location."_s,
+                              u"(/no/such)\r\n\r\nThis file does not exist."_s}));
+        const QList<MessageRequest> messages = facades.dialogs.messages();
+        for (int required : {0, 2, 3, 4})
+            QCOMPARE((std::pair(messages[required].title, messages[required].icon)),
+                     (std::pair(u"Information Required"_s, MessageIcon::Exclamation)));
     }
 };
 

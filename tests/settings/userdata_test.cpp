@@ -91,10 +91,8 @@ private Q_SLOTS:
 
     void searchEngineListEndsAtTheFirstGap()
     {
-        const QString file = m_env->writeFile(QStringLiteral("app/SystemFiles/Data/SEngines.dat"),
-                                              "[Search Engines]\nName1=One\nLocation1=https://one.example/\n"
-                                              "Name2=Two\nName4=Four\n");
-        Q_UNUSED(file);
+        m_env->writeFile(QStringLiteral("app/SystemFiles/Data/SEngines.dat"),
+                         "[Search Engines]\nName1=One\nLocation1=https://one.example/\nName2=Two\nName4=Four\n");
         const auto engines = ReadSearchEngineNames();
         QCOMPARE(engines.size(), 2);
         QCOMPARE(engines[1].name, QStringLiteral("Two"));
