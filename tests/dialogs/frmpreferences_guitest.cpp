@@ -73,21 +73,6 @@ private Q_SLOTS:
         FontCollections() = {};
     }
 
-    void opensOnLastPrefOptionAndKeepsTheTabLeft()
-    {
-        Prefs().LastPrefOption = 5;
-        FrmPreferences dialog;
-        dialog.show();
-        auto *tabs = Child<QTabWidget>(dialog, u"tabPrefs"_s);
-        QCOMPARE(tabs->currentIndex(), 5);
-        QVERIFY(tabs->widget(5)->isEnabled());
-        QVERIFY(!tabs->widget(2)->isEnabled());
-        tabs->setCurrentIndex(2);
-        Click(&dialog, u"cmdCancel"_s);
-        QCOMPARE(Prefs().LastPrefOption, 2);
-        QVERIFY(InsertCancelled);
-    }
-
     void okStoresEveryTab()
     {
         const QString templ = m_env->writeFile(u"my template.htm"_s, "<HTML></HTML>");
@@ -143,11 +128,18 @@ private Q_SLOTS:
         QCOMPARE(ReadSetting(u"Recent Lists\\Templates"_s, u"Template 1"_s), templ);
     }
 
-    void templateMessages()
+    // The dialog opens on the tab last left, the others disabled; a refused
+    // template brings its tab forward with the message; the tab left is
+    // stored on Cancel too.
+    void templateRefusedOnItsTabAndTheTabLeftKept()
     {
-        Prefs().LastPrefOption = 7;
+        Prefs().LastPrefOption = 5;
         FrmPreferences dialog;
         dialog.show();
+        auto *tabs = Child<QTabWidget>(dialog, u"tabPrefs"_s);
+        QCOMPARE(tabs->currentIndex(), 5);
+        QVERIFY(tabs->widget(5)->isEnabled() && !tabs->widget(7)->isEnabled());
+        showTab(dialog, 7);
         indexed(dialog, u"optTemplate"_s, 1)->click();
         showTab(dialog, 0);
         auto *location = Child<LookupCombo>(dialog, u"cboTemplateLocation"_s);
@@ -161,51 +153,52 @@ private Q_SLOTS:
                  (QStringList{u"Please enter the path of the template to be used."_s,
                               u"(/no/such.htm)\r\n\r\nThis template file does not exist."_s}));
         QVERIFY(dialog.isVisible());
-        QCOMPARE(Child<QTabWidget>(dialog, u"tabPrefs"_s)->currentIndex(), 7);
-        dialog.reject();
+        QCOMPARE(tabs->currentIndex(), 7);
+        Click(&dialog, u"cmdCancel"_s);
+        QCOMPARE(Prefs().LastPrefOption, 7);
+        QVERIFY(InsertCancelled);
     }
 
-    void cancelRestoresAModifiedBrowser()
+    // Cancel undoes a modified browser; clearing the active one leaves the
+    // default, disables Test and stores none on OK.
+    void browsers()
     {
         Prefs().Browsers[2] = {u"Lynx"_s, QCoreApplication::applicationFilePath()};
-        Prefs().LastPrefOption = 5;
-        SavePreferences();
-        FrmPreferences dialog;
-        dialog.show();
-        auto *list = Child<QListWidget>(dialog, u"lstBrowser"_s);
-        list->setCurrentRow(1);
-        QVERIFY(Child<QPushButton>(dialog, u"cmdTestBrowser"_s)->isEnabled());
-        OnDialog(u"frmLocation"_s, [](QDialog *location) {
-            SetText(location, u"txtName"_s, u"Shell"_s);
-            SetText(location, u"txtLocation"_s, u"sh"_s);
-            Click(location, u"cmdOk"_s);
-        });
-        Click(&dialog, u"cmdModifyBrowser"_s);
-        QCOMPARE(list->item(1)->text(), u"2: Shell");
-        QCOMPARE(Prefs().Browsers[2], (LocationEntry{u"Shell"_s, u"sh"_s}));
-        Click(&dialog, u"cmdCancel"_s);
-        QCOMPARE(Prefs().Browsers[2], (LocationEntry{u"Lynx"_s, QCoreApplication::applicationFilePath()}));
-    }
-
-    void clearingTheActiveBrowserStoresNone()
-    {
-        Prefs().Browsers[3] = {u"Lynx"_s, QCoreApplication::applicationFilePath()};
+        Prefs().Browsers[3] = Prefs().Browsers[2];
         Prefs().ActiveBrowser = 3;
+        Prefs().LastPrefOption = 5;
         SavePreferences();
         LoadPreferences();
-        Prefs().LastPrefOption = 5;
+        {
+            FrmPreferences dialog;
+            dialog.show();
+            auto *list = Child<QListWidget>(dialog, u"lstBrowser"_s);
+            list->setCurrentRow(1);
+            OnDialog(u"frmLocation"_s, [](QDialog *location) {
+                SetText(location, u"txtName"_s, u"Shell"_s);
+                SetText(location, u"txtLocation"_s, u"sh"_s);
+                Click(location, u"cmdOk"_s);
+            });
+            Click(&dialog, u"cmdModifyBrowser"_s);
+            QCOMPARE(list->item(1)->text(), u"2: Shell");
+            QCOMPARE(Prefs().Browsers[2], (LocationEntry{u"Shell"_s, u"sh"_s}));
+            Click(&dialog, u"cmdCancel"_s);
+            QCOMPARE(Prefs().Browsers[2], (LocationEntry{u"Lynx"_s, QCoreApplication::applicationFilePath()}));
+        }
         FrmPreferences dialog;
         dialog.show();
         auto *active = Child<QComboBox>(dialog, u"cboActiveBrowser"_s);
         QCOMPARE(active->currentText(), u"Browser 3");
         Child<QListWidget>(dialog, u"lstBrowser"_s)->setCurrentRow(2);
+        QVERIFY(Child<QPushButton>(dialog, u"cmdTestBrowser"_s)->isEnabled());
         Click(&dialog, u"cmdClearBrowser"_s);
         QCOMPARE(active->currentText(), u"(default)");
-        QCOMPARE(active->count(), 1);
+        QCOMPARE(active->count(), 2); // browser 2 is still there
         QVERIFY(!Child<QPushButton>(dialog, u"cmdTestBrowser"_s)->isEnabled());
         Click(&dialog, u"cmdOk"_s);
         QCOMPARE(ReadSettingInt(u"Browsers"_s, u"ActiveBrowser"_s, -1), 0);
     }
+
 
     void aTwentyFirstCollectionIsRefused()
     {

@@ -55,6 +55,7 @@ private Q_SLOTS:
         QTest::newRow("utf-8 with byte order mark") << QByteArray("\xEF\xBB\xBFx\xC3\xA9") << u"xé"_s << Utf8WithBom;
         QTest::newRow("windows-1252, undefined bytes too") << QByteArray("caf\xE9 \x80\x81\x8D \x93q\x94") << u"café €\u0081\u008D “q”"_s << Windows1252;
         QTest::newRow("overlong utf-8 is not utf-8") << QByteArray("a\xC0\xAF") << u"aÀ¯"_s << Windows1252;
+        QTest::newRow("utf-8 cut off at the end is not utf-8") << QByteArray("\xC3\xA9\xE2\x86") << u"Ã©â†"_s << Windows1252;
         QTest::newRow("two byte order marks: the second is text") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << u"\uFEFFx"_s << Utf8WithBom;
         QTest::newRow("binary") << allBytes() + allBytes() << QString() << Windows1252;
     }
