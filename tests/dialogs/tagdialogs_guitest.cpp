@@ -1,7 +1,6 @@
-// The link, image, page body, rule and search engine dialogs opened by their
-// commands on a real selection: tags read back and rebuilt in place, the
-// couplings of their controls, Cancel, and the entries OK refuses in these
-// and in the frame and sound dialogs.
+// The tag dialogs opened by their commands on a real selection: tags read
+// back and rebuilt in place, the couplings of their controls, Cancel, and
+// the entries OK refuses.
 
 #include "app/commandrunner.h"
 #include "app/toolmodel.h"
@@ -10,7 +9,10 @@
 #include "tests/support/editorfixture.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QListWidget>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 
 using namespace tavorin;
@@ -25,9 +27,12 @@ class TagDialogsTest : public QObject {
 
     std::unique_ptr<EditorFixture> m_editor;
 
-    QString text() const { return m_editor->active()->textBox()->text(); }
+    RichTextBox *box() const { return m_editor->active()->textBox(); }
+    QString text() const { return box()->text(); }
     void open(const QString &marked) { OpenMarked(m_editor->active(), marked); }
     ScriptedDialogs &dialogs() const { return m_editor->dialogs(); }
+    // The command the context menu's entry runs on the selection.
+    QString contextCommand() const { return ContextEditFor(box()->selText()).commandText; }
 
 private Q_SLOTS:
     void init()
@@ -37,6 +42,7 @@ private Q_SLOTS:
                                 "[Search Engines]\r\nName1=One\r\nLocation1=https://one.example/\r\nName2=Two\r\n"
                                 "Location2=https://two.example/\r\nName3=Three\r\nLocation3=https://three.example/\r\n");
         m_editor->start();
+        Prefs().LowerCasePaths = true;
     }
     void cleanup() { Finish(m_editor); }
 
@@ -47,15 +53,14 @@ private Q_SLOTS:
     void linkEditedInPlaceThenCancel()
     {
         open(u"x\r\n[<A HREF=\"#top\">Top</A>\r\n]y\r\n"_s);
-        const ContextEditChoice choice = ContextEditFor(m_editor->active()->textBox()->selText());
-        QCOMPARE(choice.commandText, u"Link"_s);
+        QCOMPARE(contextCommand(), u"Link"_s);
         OnDialog(u"frmLink"_s, [](QDialog *dialog) {
             QVERIFY(IsChecked(dialog, u"optLinkAnchor"_s));
             QCOMPARE(TextOf(dialog, u"lcLinkLocation"_s), u"top"_s);
             SetText(dialog, u"txtDisplayText"_s, u"Up"_s);
             Click(dialog, u"cmdOk"_s);
         });
-        RunCommand(choice.commandText);
+        RunCommand(u"Link"_s);
         QVERIFY(!InsertCancelled);
         QCOMPARE(text(), u"x\r\n<A HREF=\"#top\">Up</A>\r\ny\r\n"_s);
 
@@ -201,6 +206,162 @@ private Q_SLOTS:
         });
         RunCommand(u"Search Engine Links"_s);
         QCOMPARE(text(), u"<A HREF=\"https://one.example/\">One</A>\r\n<A HREF=\"https://three.example/\">Three</A>\r\n"_s);
+    }
+
+    void framesetEditedInPlace()
+    {
+        open(u"[<FRAMESET COLS=\"20%, 80%\">\r\n<FRAME SRC=\"a.htm\">\r\n</FRAMESET>\r\n]x"_s);
+        QCOMPARE(contextCommand(), u"Advanced Frames"_s);
+        OnDialog(u"frmFrames"_s, [](QDialog *dialog) {
+            QVERIFY(IsChecked(dialog, u"optFrameElement_0"_s));
+            QVERIFY(dialog->findChild<QWidget *>(u"fmeFrameElement_1"_s)->isHidden());
+            QCOMPARE(TextOf(dialog, u"txtColumns"_s), u"20%, 80%"_s);
+            SetText(dialog, u"txtColumns"_s, u"30%, 70%"_s);
+            SetText(dialog, u"txtScriptEvent_0"_s, u"init()"_s);
+            Click(dialog, u"cmdOk"_s);
+        });
+        RunCommand(u"Advanced Frames"_s);
+        QVERIFY(!InsertCancelled);
+        QCOMPARE(text(), u"<FRAMESET COLS=\"30%, 70%\" onLoad=\"init()\">\r\n<FRAME SRC=\"a.htm\">\r\n</FRAMESET>\r\nx"_s);
+    }
+
+    // A frame's path keeps its capitals although LowerCasePaths is on.
+    void frameKeepsThePathsSpelling()
+    {
+        open(u"a[]\r\n"_s);
+        OnDialog(u"frmFrames"_s, [](QDialog *dialog) {
+            QVERIFY(IsChecked(dialog, u"chkResizable"_s));
+            SetText(dialog, u"lcDocLocation"_s, u"Pages/Menu.htm"_s);
+            SetText(dialog, u"txtFrameName"_s, u"left"_s);
+            SetText(dialog, u"cboScrollbars"_s, u"No"_s);
+            Click(dialog, u"chkResizable"_s);
+            Click(dialog, u"cmdOk"_s);
+        });
+        RunCommand(u"Advanced Frames"_s);
+        QCOMPARE(text(), u"a<FRAME SRC=\"Pages/Menu.htm\" NAME=\"left\" NORESIZE SCROLLING=\"No\">\r\n"_s);
+    }
+
+    // Another console reads back hidden, so starting by itself; clearing
+    // either box checks the other.
+    void soundBoxesStayConsistent()
+    {
+        open(u"[<EMBED SRC=\"tune.mid\" CONTROLS=\"Console\" VOLUME=\"80\">]\r\n"_s);
+        QCOMPARE(contextCommand(), u"Page Sound"_s);
+        OnDialog(u"frmSound"_s, [](QDialog *dialog) {
+            QVERIFY(!IsChecked(dialog, u"chkControls"_s) && IsChecked(dialog, u"chkStartAuto"_s));
+            QCOMPARE(dialog->findChild<QLabel *>(u"lblCurrentVolume"_s)->text(), u"80"_s);
+            Click(dialog, u"chkStartAuto"_s);
+            QVERIFY(IsChecked(dialog, u"chkControls"_s) && !IsChecked(dialog, u"chkStartAuto"_s));
+            Click(dialog, u"chkControls"_s);
+            QVERIFY(!IsChecked(dialog, u"chkControls"_s) && IsChecked(dialog, u"chkStartAuto"_s));
+            dialog->findChild<QSlider *>(u"sdrVolume"_s)->setValue(30);
+            QCOMPARE(dialog->findChild<QLabel *>(u"lblCurrentVolume"_s)->text(), u"30"_s);
+            SetText(dialog, u"lcSoundLocation"_s, u"Sounds/Tune.MID"_s);
+            Click(dialog, u"chkLoop"_s);
+            Click(dialog, u"cmdOK"_s);
+        });
+        RunCommand(u"Page Sound"_s);
+        QCOMPARE(text(), u"<EMBED SRC=\"sounds/tune.mid\" VOLUME=\"30\" HIDDEN=\"True\" LOOP=\"True\" "
+                         "AUTOSTART=\"True\">\r\n"_s);
+    }
+
+    // A refresh with only a number reloads the page itself: no location
+    // until another page is chosen; Cancel leaves the tag as it was.
+    void autoLoadReadBackChangedThenCancel()
+    {
+        open(u"[<META HTTP-EQUIV=\"Refresh\" CONTENT=\"5\">]\r\n"_s);
+        QCOMPARE(contextCommand(), u"Timer Auto-Load"_s);
+        OnDialog(u"frmAutoLoad"_s, [](QDialog *dialog) {
+            QVERIFY(IsChecked(dialog, u"optCurrent"_s));
+            QVERIFY(dialog->findChild<QWidget *>(u"lcAutoLocation"_s)->isHidden());
+            dialog->findChild<QSpinBox *>(u"udDelay"_s)->stepBy(5);
+            QCOMPARE(TextOf(dialog, u"txtDelay"_s), u"10"_s);
+            Click(dialog, u"optFile"_s);
+            QVERIFY(!dialog->findChild<QWidget *>(u"lcAutoLocation"_s)->isHidden());
+            SetText(dialog, u"lcAutoLocation"_s, u"Next.htm"_s);
+            Click(dialog, u"cmdOK"_s);
+        });
+        RunCommand(u"Meta Refresh"_s);
+        QCOMPARE(text(), u"<META HTTP-EQUIV=\"Refresh\" CONTENT=\"10;URL=next.htm\">\r\n"_s);
+
+        box()->select(0, int(text().size()) - 2);
+        OnDialog(u"frmAutoLoad"_s, [](QDialog *dialog) { Click(dialog, u"cmdCancel"_s); });
+        RunCommand(u"Timer Auto-Load"_s);
+        QVERIFY(InsertCancelled);
+        QCOMPARE(text(), u"<META HTTP-EQUIV=\"Refresh\" CONTENT=\"10;URL=next.htm\">\r\n"_s);
+    }
+
+    // "Edit Selected Tags" on a cell: only its opening tag is rebuilt, and
+    // the result stays selected.
+    void cellEditedInPlace()
+    {
+        open(u"x\r\n[<TD WIDTH=\"50%\">text</TD>\r\n]y"_s);
+        QCOMPARE(contextCommand(), u"Advanced Table"_s);
+        OnDialog(u"frmTable"_s, [](QDialog *dialog) {
+            QVERIFY(IsChecked(dialog, u"optTableElement_2"_s));
+            QVERIFY(IsChecked(dialog, u"chkWidthPercent_2"_s));
+            QCOMPARE(TextOf(dialog, u"txtWidth_2"_s), u"50"_s);
+            SetText(dialog, u"txtWidth_2"_s, u"60"_s);
+            Click(dialog, u"cmdOk"_s);
+        });
+        RunCommand(u"Advanced Table"_s);
+        QVERIFY(!InsertCancelled);
+        QCOMPARE(box()->text(), u"x\r\n<TD WIDTH=\"60%\">text</TD>\r\ny"_s);
+        QCOMPARE(box()->selText(), u"<TD WIDTH=\"60%\">text</TD>\r\n"_s);
+    }
+
+    // Every element keeps its own background; the caption has none. A
+    // refused background keeps the dialog open; Cancel leaves the text as it was.
+    void backgroundKeptPerElementThenCancel()
+    {
+        const QString table = u"<TABLE BACKGROUND=\"http://server/bg.gif\">\r\n</TABLE>"_s;
+        open(u"["_s + table + u"]"_s);
+        OnDialog(u"frmTable"_s, [](QDialog *dialog) {
+            auto *background = dialog->findChild<QWidget *>(u"fmeBackground"_s);
+            QVERIFY(IsChecked(dialog, u"optTableElement_0"_s) && IsChecked(dialog, u"optURL"_s));
+            QCOMPARE(TextOf(dialog, u"lcImageLocation"_s), u"server/bg.gif"_s);
+            Click(dialog, u"optTableElement_1"_s);
+            QVERIFY(IsChecked(dialog, u"optFile"_s));
+            QCOMPARE(TextOf(dialog, u"lcImageLocation"_s), QString());
+            SetText(dialog, u"lcImageLocation"_s, u"row.gif"_s);
+            Click(dialog, u"optTableElement_3"_s);
+            QVERIFY(background->isHidden());
+            QVERIFY(!dialog->findChild<QWidget *>(u"colVAlign_1"_s)->isVisible());
+            Click(dialog, u"optTableElement_0"_s);
+            QVERIFY(!background->isHidden() && IsChecked(dialog, u"optURL"_s));
+            QCOMPARE(TextOf(dialog, u"lcImageLocation"_s), u"server/bg.gif"_s);
+            Click(dialog, u"optTableElement_1"_s);
+            QCOMPARE(TextOf(dialog, u"lcImageLocation"_s), u"row.gif"_s);
+            Click(dialog, u"optURL"_s);
+            SetText(dialog, u"lcImageLocation"_s, u"file:///nowhere/bg.gif"_s);
+            Click(dialog, u"cmdOk"_s);
+            QVERIFY(dialog->isVisible());
+            Click(dialog, u"cmdCancel"_s);
+        });
+        m_editor->facades.dialogs.answerMessage(MessageAnswer::Ok);
+        RunCommand(u"Advanced Table"_s);
+        QVERIFY(InsertCancelled);
+        QCOMPARE(m_editor->facades.dialogs.messages().size(), 1);
+        QCOMPARE(box()->text(), table);
+    }
+
+    void quickTableCorrectsItsCounts()
+    {
+        open(u"a[Hi]b"_s);
+        QString rowsShown;
+        OnDialog(u"frmQuickTable"_s, [&rowsShown](QDialog *dialog) {
+            QCOMPARE(TextOf(dialog, u"txtColumns"_s), u"3"_s);
+            SetText(dialog, u"txtRows"_s, u"0"_s);
+            SetText(dialog, u"txtColumns"_s, u"2"_s);
+            Click(dialog, u"cmdOk"_s);
+            rowsShown = TextOf(dialog, u"txtRows"_s);
+        });
+        RunCommand(u"Quick Table"_s);
+        QCOMPARE(rowsShown, u"1"_s);
+        const QString table = u"<TABLE>\r\n\r\n\t<TR>\r\n\t\t<TD>\r\n\t\t\tHi\r\n\t\t</TD>\r\n\t\t<TD>\r\n\t\t</TD>\r\n"
+                              "\t</TR>\r\n\r\n</TABLE>"_s;
+        QCOMPARE(box()->text(), u"a"_s + table + u"b"_s);
+        QCOMPARE(box()->selText(), table);
     }
 };
 

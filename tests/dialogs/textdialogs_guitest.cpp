@@ -1,12 +1,15 @@
-// The small dialogs of the preferences and the text appearance window: what
-// they show, what OK accepts or refuses, and what Cancel leaves.
+// The dialogs that stand alone: the tag dialogs' common frame, the one-field
+// prompt, the small dialogs of the preferences and the text appearance
+// window: what they show, what OK accepts or refuses, and what Cancel leaves.
 
 #include "controls/lookupcombo.h"
 #include "controls/seltextbox.h"
 #include "dialogs/frmdeftextsize.h"
+#include "dialogs/frmdialog.h"
 #include "dialogs/frmfontcollection.h"
 #include "dialogs/frmlocation.h"
 #include "dialogs/frmtextformat.h"
+#include "dialogs/tagdialog.h"
 #include "html/insertstate.h"
 #include "settings/datafiles.h"
 #include "settings/locationcheck.h"
@@ -19,10 +22,13 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
 
 using namespace tavorin;
 using namespace tavorin::testing;
@@ -36,6 +42,59 @@ QStringList fontBoxes(const FrmFontCollection &dialog)
     for (const LookupCombo *combo : dialog.findChildren<LookupCombo *>(u"cboFontsList"_s))
         texts.append(combo->text());
     return texts;
+}
+
+PromptRequest titleRequest(bool upperCaseChoice = true, bool digitsOnly = false)
+{
+    return PromptRequest{u"your page title"_s, u"Old"_s, u"Page Title"_s, 413, upperCaseChoice, digitsOnly};
+}
+
+void typeInto(FrmDialog &dialog, const QString &text)
+{
+    auto *edit = dialog.findChild<QLineEdit *>(u"txtSelBox"_s);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+// A two-tab dialog whose OK refuses an empty entry on the second tab.
+class SampleDialog final : public TagDialog {
+public:
+    SampleDialog()
+        : TagDialog(u"frmSample"_s, u"Sample"_s, 0)
+    {
+        tabs = tabFrame(u"sstSample"_s);
+        tabs->addTab(new QWidget, TabCaption(u"Standard Settings"_s));
+        auto *advanced = new QWidget;
+        entry = new QLineEdit(advanced);
+        new QVBoxLayout(advanced);
+        advanced->layout()->addWidget(entry);
+        tabs->addTab(advanced, TabCaption(u"Advanced Settings"_s));
+        auto *layout = new QVBoxLayout(this);
+        layout->addWidget(tabs);
+        layout->addLayout(standardButtons(Qt::Horizontal));
+    }
+    QTabWidget *tabs = nullptr;
+    QLineEdit *entry = nullptr;
+
+protected:
+    std::optional<QString> buildResult() override
+    {
+        if (entry->text().isEmpty()) {
+            focusEntry(entry);
+            return std::nullopt;
+        }
+        return u"<X>"_s + entry->text();
+    }
+};
+
+void clickLater(SampleDialog &dialog, const QString &button, const QString &typed = {})
+{
+    QTimer::singleShot(0, &dialog, [&dialog, button, typed] {
+        dialog.entry->setText(typed);
+        dialog.findChild<QPushButton *>(button)->click();
+        if (dialog.isVisible()) // refused: leave by Cancel, after looking
+            QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); });
+    });
 }
 
 } // namespace
@@ -143,6 +202,89 @@ private Q_SLOTS:
         QCOMPARE(ReadSettingInt(u"Forms\\Text Appearance"_s, u"LastTab"_s, -1), 3);
         FrmTextFormat again;
         QCOMPARE(Child<QTabWidget>(again, u"tabText"_s)->currentIndex(), 3);
+    }
+
+    // Only an accepted OK clears InsertCancelled and gives a result.
+    void onlyAcceptedOkClearsInsertCancelled_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("ok") << u"cmdOk"_s << u"a"_s << u"<X>a"_s;
+        QTest::newRow("ok refused") << u"cmdOk"_s << QString() << QString();
+        QTest::newRow("cancel") << u"cmdCancel"_s << u"a"_s << QString();
+    }
+    void onlyAcceptedOkClearsInsertCancelled()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, typed);
+        QFETCH(QString, result);
+        SampleDialog dialog;
+        InsertCancelled = false;
+        clickLater(dialog, button, typed);
+        const std::optional<QString> got = dialog.Run();
+        QCOMPARE(got.value_or(QString()), result);
+        QCOMPARE(InsertCancelled, result.isEmpty());
+    }
+
+    void hiddenTabsAreDisabledAndARefusedEntryIsShown()
+    {
+        SampleDialog dialog;
+        dialog.show();
+        QCOMPARE(dialog.tabs->tabText(1), u"  Advanced Settings  "_s);
+        QVERIFY(dialog.tabs->widget(0)->isEnabled());
+        QVERIFY(!dialog.tabs->widget(1)->isEnabled());
+        dialog.findChild<QPushButton *>(u"cmdOk"_s)->click();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.tabs->currentIndex(), 1);
+        QVERIFY(!dialog.tabs->widget(0)->isEnabled());
+        QVERIFY(dialog.tabs->widget(1)->isEnabled());
+        QTest::keyClick(&dialog, Qt::Key_F1); // swallowed: no help, still open
+        QVERIFY(dialog.isVisible());
+    }
+
+    void showsTheRequest()
+    {
+        FrmDialog dialog(titleRequest(false, true));
+        QCOMPARE(dialog.windowTitle(), u"Page Title"_s);
+        QCOMPARE(dialog.findChild<QLabel *>(u"lblDialogLabel"_s)->text(), u"Please enter your page title:"_s);
+        auto *box = dialog.findChild<SelTextBox *>(u"txtDialogText"_s);
+        QCOMPARE(box->text(), QString()); // "Old" is no number
+        QCOMPARE(box->boxStyle(), BoxStyle::DigitsOnly);
+        QVERIFY(dialog.findChild<QCheckBox *>(u"chkUpperCase"_s)->isHidden());
+    }
+
+    void okTrimsAndUpperCases()
+    {
+        ScriptedFacades facades;
+        FrmDialog dialog(titleRequest());
+        dialog.show();
+        typeInto(dialog, u"  my site "_s);
+        Click(&dialog, u"chkUpperCase"_s);
+        Click(&dialog, u"cmdOk"_s);
+        QCOMPARE(dialog.result().value_or(u"-"_s), u"MY SITE"_s);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(facades.dialogs.asked().isEmpty());
+    }
+
+    // "(default)" and "(none)" count as empty, like a blank entry.
+    void okRequiresAnEntry()
+    {
+        ScriptedFacades facades;
+        FrmDialog dialog(titleRequest());
+        dialog.show();
+        for (const QString &empty : {u"   "_s, u"(None)"_s}) {
+            typeInto(dialog, empty);
+            facades.dialogs.answerMessage(MessageAnswer::Ok);
+            Click(&dialog, u"cmdOk"_s);
+            QVERIFY(dialog.isVisible());
+        }
+        QCOMPARE(facades.dialogs.messagePrompts(),
+                 QStringList(2, u"Please enter your text into this box."_s));
+        QCOMPARE(facades.dialogs.messages().first().title, u"Information Required"_s);
+        Click(&dialog, u"cmdCancel"_s);
+        QVERIFY(!dialog.result());
+        QVERIFY(facades.dialogs.problems().isEmpty());
     }
 };
 
