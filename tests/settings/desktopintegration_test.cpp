@@ -1,11 +1,13 @@
 // "Edit with Tavorin": the desktop entry written into and removed from the
 // user's applications folder, as the desktop's validator sees it; the user
-// details taken from the account and from git.
+// details taken from the account and from git; the system information tool.
 
 #include "settings/desktopintegration.h"
 #include "settings/preferences.h"
 #include "settings/settingsstore.h"
+#include "settings/systeminformation.h"
 #include "settings/userinformation.h"
+#include "tests/support/scripteddialogs.h"
 #include "tests/support/testenvironment.h"
 
 #include <QFile>
@@ -121,6 +123,47 @@ private Q_SLOTS:
             QCOMPARE(GitUserEmail(), QString());
         }
         Prefs() = Preferences{};
+    }
+
+    // The system information tool the machine settings name.
+    void toolFromTheMachineSettings_data()
+    {
+        QTest::addColumn<QString>("path");        // the MSINFO "PATH" value
+        QTest::addColumn<bool>("folderHasTool");  // the shared-tools folder holds MSINFO32.EXE
+        QTest::addColumn<QString>("started");     // "" when nothing may start
+        QTest::newRow("path named") << "/usr/bin/hardinfo" << false << "/usr/bin/hardinfo";
+        QTest::newRow("tool in the shared folder") << "" << true << "@/MSINFO32.EXE";
+        QTest::newRow("nothing named") << "" << false << "";
+    }
+    void toolFromTheMachineSettings()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, folderHasTool);
+        QFETCH(QString, started);
+        TestEnvironment env;
+        ScriptedFacades facades;
+        const QString root = env.root();
+        if (!path.isEmpty())
+            WriteRegString(RegistryRoot::LocalMachine, u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_s, u"PATH"_s, path);
+        WriteRegString(RegistryRoot::LocalMachine, u"SOFTWARE\\Microsoft\\Shared Tools Location"_s, u"MSINFO"_s,
+                       root + u"/tools"_s);
+        if (folderHasTool)
+            env.writeFile(u"tools/MSINFO32.EXE"_s, "tool");
+        started.replace(u'@', root + u"/tools"_s);
+        if (started.isEmpty())
+            facades.dialogs.answerMessage(MessageAnswer::Ok);
+        QCOMPARE(ShowSystemInformation(), !started.isEmpty());
+        if (started.isEmpty()) {
+            const auto asked = facades.dialogs.messages();
+            QCOMPARE(asked.size(), 1);
+            QCOMPARE(asked[0].prompt, u"System Information Is Unavailable At This Time"_s);
+            QCOMPARE(asked[0].icon, MessageIcon::Exclamation);
+            QVERIFY(facades.launcher.started.isEmpty());
+        } else {
+            QCOMPARE(facades.launcher.started.size(), 1);
+            QCOMPARE(facades.launcher.started[0].program, started);
+        }
+        QVERIFY(facades.dialogs.problems().isEmpty());
     }
 };
 
