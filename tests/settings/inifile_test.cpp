@@ -1,3 +1,8 @@
+// Files of sections and keys: what reads back, what a write changes and
+// keeps, and the data files the program keeps in this form.
+
+#include "settings/datafiles.h"
+#include "settings/environment.h"
 #include "settings/inifile.h"
 #include "tests/support/testenvironment.h"
 
@@ -25,7 +30,25 @@ QByteArray Bytes(const char (&text)[N])
 class IniFileTest : public QObject {
     Q_OBJECT
 
+    QString appFolder() const { return m_env->root() + u"/app/"_s; }
+    QString locationsFile() const { return appFolder() + u"Tavorin.cfg"_s; }
+
+    std::unique_ptr<TestEnvironment> m_env;
+
 private Q_SLOTS:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        m_env->writeFile(u"app/.keep"_s, {});
+        m_env->writeFile(u"user/.keep"_s, {});
+        SetAppPathForTesting(appFolder());
+    }
+    void cleanup()
+    {
+        SetAppPathForTesting({});
+        m_env.reset();
+    }
+
     void read_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -54,8 +77,7 @@ private Q_SLOTS:
         QFETCH(QString, section);
         QFETCH(QString, key);
         QFETCH(QString, expected);
-        TestEnvironment env;
-        const QString file = env.writeFile(u"data.ini"_s, content);
+        const QString file = m_env->writeFile(u"data.ini"_s, content);
         QCOMPARE(ReadIniValue(file, section, key, u"default"_s), expected);
     }
 
@@ -94,12 +116,11 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QString, value);
         QFETCH(QByteArray, after);
-        TestEnvironment env;
-        const QString file = env.root() + u"/data.ini"_s;
+        const QString file = m_env->root() + u"/data.ini"_s;
         if (!before.isEmpty())
-            env.writeFile(u"data.ini"_s, before);
+            m_env->writeFile(u"data.ini"_s, before);
         // A temporary file an interrupted write left behind goes with the next write.
-        const QString leftover = env.writeFile(u"data.ini.Ab12Cd"_s, "k=leftover\n");
+        const QString leftover = m_env->writeFile(u"data.ini.Ab12Cd"_s, "k=leftover\n");
         WriteIniValue(file, section, key, value);
         QCOMPARE(ReadBytes(file), after);
         QVERIFY2(!QFileInfo::exists(file + u".lock"_s), "the lock is released");
@@ -110,7 +131,6 @@ private Q_SLOTS:
     // byte stays, and long values read cut to length.
     void largeFiles()
     {
-        TestEnvironment env;
         QByteArray content = "[A]\nlong=" + QByteArray(100000, 'v') + "\n; " + QByteArray(100000, '[')
                              + "\nshort=1\n" + QByteArray(100000, 'k') + "=x\n";
         for (int s = 0; s < 100; ++s) {
@@ -118,7 +138,7 @@ private Q_SLOTS:
             for (int k = 0; k < 99; ++k)
                 content += "Key" + QByteArray::number(k) + "=Value " + QByteArray::number(s * 100 + k) + "\n";
         }
-        const QString file = env.writeFile(u"big.ini"_s, content);
+        const QString file = m_env->writeFile(u"big.ini"_s, content);
         QCOMPARE(ReadIniValue(file, u"A"_s, u"long"_s, QString()), QString(MaxIniValueLength, u'v'));
         QCOMPARE(ReadIniValue(file, u"A"_s, u"short"_s, QString()), u"1");
         QCOMPARE(ReadIniValue(file, u"section 99"_s, u"key98"_s, QString()), u"Value 9998");
@@ -135,18 +155,95 @@ private Q_SLOTS:
 
     void unusablePlacesFailSilently()
     {
-        TestEnvironment env;
-        QCOMPARE(ReadIniValue(env.root() + u"/none.ini"_s, u"S"_s, u"k"_s, u"d"_s), u"d");
-        WriteIniValue(env.root() + u"/missing/folder/data.ini"_s, u"S"_s, u"k"_s, u"v"_s);
-        QVERIFY(!QFileInfo::exists(env.root() + u"/missing"_s));
+        QCOMPARE(ReadIniValue(m_env->root() + u"/none.ini"_s, u"S"_s, u"k"_s, u"d"_s), u"d");
+        WriteIniValue(m_env->root() + u"/missing/folder/data.ini"_s, u"S"_s, u"k"_s, u"v"_s);
+        QVERIFY(!QFileInfo::exists(m_env->root() + u"/missing"_s));
         if (geteuid() == 0)
             QSKIP("folder permissions do not bind the root user");
-        const QString file = env.writeFile(u"ro/data.ini"_s, "[S]\nk=old\n");
-        QVERIFY(QFile::setPermissions(env.root() + u"/ro"_s, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const QString file = m_env->writeFile(u"ro/data.ini"_s, "[S]\nk=old\n");
+        QVERIFY(QFile::setPermissions(m_env->root() + u"/ro"_s, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         WriteIniValue(file, u"S"_s, u"k"_s, u"new"_s);
-        QVERIFY(QFile::setPermissions(env.root() + u"/ro"_s,
+        QVERIFY(QFile::setPermissions(m_env->root() + u"/ro"_s,
                                       QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
         QCOMPARE(ReadBytes(file), QByteArray("[S]\nk=old\n"));
+    }
+
+    // The data files kept in this form: where the user's files are, the
+    // font collections, the search engines and the guides.
+    void withoutLocationsFileTheDefaultIsWrittenAndUsed()
+    {
+        QCOMPARE(UserDataFolder(), appFolder() + u"UserFiles/"_s);
+        QVERIFY(QFile::exists(locationsFile()));
+        QCOMPARE(ReadIniValue(locationsFile(), u"Locations"_s, u"UserData"_s, {}),
+                 u"UserFiles"_s);
+    }
+
+    void userDataValues_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("expected"); // "@" stands for the application folder
+        qputenv("TAVORIN_TEST_DATA", "/srv/web");
+        QTest::newRow("drive letter") << "D:\\Data" << "D:\\Data\\";
+        QTest::newRow("linux absolute") << "/home/me/data" << "/home/me/data/";
+        QTest::newRow("trailing separator kept") << "/home/me/data/" << "/home/me/data/";
+        QTest::newRow("relative") << "MyData" << "@MyData/";
+        QTest::newRow("environment reference") << "%TAVORIN_TEST_DATA%/mine" << "/srv/web/mine/";
+        QTest::newRow("undefined reference") << "%TAVORIN_NOT_SET_ANYWHERE%\\x" << "@UserFiles/";
+        QTest::newRow("unpaired percent") << "50%data" << "@UserFiles/";
+        QTest::newRow("network path") << "\\\\server\\share" << "@UserFiles/";
+    }
+    void userDataValues()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, expected);
+        WriteIniValue(locationsFile(), u"Locations"_s, u"UserData"_s, stored);
+        expected.replace(u'@', appFolder());
+        QCOMPARE(UserDataFolder(), expected);
+    }
+
+    void savingCompactsCollections()
+    {
+        const QString folder = m_env->root() + u"/not-yet-made/"_s;
+        FontCollectionTable &table = FontCollections();
+        table = {};
+        table[1] = {u"Sans"_s, u"Arial, Helvetica"_s};
+        table[3] = {u"Serif"_s, u"Times New Roman"_s};
+        SaveFontCollections(folder);
+        table = {};
+        LoadFontCollections(folder);
+        QCOMPARE(table[1].name, u"Sans"_s);
+        QCOMPARE(table[2].name, u"Serif"_s);
+        QCOMPARE(table[2].fonts, u"Times New Roman"_s);
+        QVERIFY(table[3].name.isEmpty());
+        QVERIFY(table[20].name.isEmpty());
+    }
+
+    void longCollectionNamesAreCut()
+    {
+        const QString folder = m_env->root() + u"/user/"_s;
+        WriteIniValue(folder + u"WebFonts.dat"_s, u"Collection Names"_s,
+                      u"1"_s, QString(40, u'n'));
+        LoadFontCollections(folder);
+        QCOMPARE(FontCollections()[1].name, QString(30, u'n'));
+    }
+
+    void searchEngineListEndsAtTheFirstGap()
+    {
+        m_env->writeFile(u"app/SystemFiles/Data/SEngines.dat"_s,
+                         "[Search Engines]\nName1=One\nLocation1=https://one.example/\nName2=Two\nName4=Four\n");
+        const auto engines = ReadSearchEngineNames();
+        QCOMPARE(engines.size(), 2);
+        QCOMPARE(engines[1].name, u"Two"_s);
+        QCOMPARE(SearchEngineLocation(1), u"https://one.example/"_s);
+    }
+
+    void guidesNeedNameAndLocation()
+    {
+        m_env->writeFile(u"app/SystemFiles/Data/Guides.dat"_s,
+                         "[Guide Names]\n1=First\n2=Second\n[Guide Locations]\n2=https://two.example/\n");
+        const auto guides = ReadSystemGuides();
+        QCOMPARE(guides.size(), 1);
+        QCOMPARE(guides[0].number, 2);
     }
 };
 
