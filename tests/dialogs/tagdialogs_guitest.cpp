@@ -31,6 +31,12 @@ class TagDialogsTest : public QObject {
     QString text() const { return box()->text(); }
     void open(const QString &marked) { OpenMarked(m_editor->active(), marked); }
     ScriptedDialogs &dialogs() const { return m_editor->dialogs(); }
+    // Runs the command, with action on the dialog it opens.
+    static void runOn(const QString &command, const QString &dialog, const DialogAction &action)
+    {
+        OnDialog(dialog, action);
+        RunCommand(command);
+    }
     // The command the context menu's entry runs on the selection.
     QString contextCommand() const { return ContextEditFor(box()->selText()).commandText; }
 
@@ -54,17 +60,16 @@ private Q_SLOTS:
     {
         open(u"x\r\n[<A HREF=\"#top\">Top</A>\r\n]y\r\n"_s);
         QCOMPARE(contextCommand(), u"Link"_s);
-        OnDialog(u"frmLink"_s, [](QDialog *dialog) {
+        runOn(u"Link"_s, u"frmLink"_s, [](QDialog *dialog) {
             QVERIFY(IsChecked(dialog, u"optLinkAnchor"_s));
             QCOMPARE(TextOf(dialog, u"lcLinkLocation"_s), u"top"_s);
             SetText(dialog, u"txtDisplayText"_s, u"Up"_s);
             Click(dialog, u"cmdOk"_s);
         });
-        RunCommand(u"Link"_s);
         QVERIFY(!InsertCancelled);
         QCOMPARE(text(), u"x\r\n<A HREF=\"#top\">Up</A>\r\ny\r\n"_s);
 
-        OnDialog(u"frmLink"_s, [](QDialog *dialog) {
+        runOn(u"Link"_s, u"frmLink"_s, [](QDialog *dialog) {
             dialog->findChild<QTabWidget *>(u"sstSettingsTab"_s)->setCurrentIndex(1);
             SetText(dialog, u"cboTarget"_s, u"_New"_s);
             QVERIFY(IsChecked(dialog, u"chkNewWindow"_s));
@@ -73,7 +78,6 @@ private Q_SLOTS:
             QCOMPARE(TextOf(dialog, u"cboTarget"_s), u"(default)"_s);
             Click(dialog, u"cmdCancel"_s);
         });
-        RunCommand(u"Link"_s);
         QVERIFY(InsertCancelled);
         QCOMPARE(text(), u"x\r\n<A HREF=\"#top\">Up</A>\r\ny\r\n"_s);
     }
@@ -85,7 +89,7 @@ private Q_SLOTS:
         open(u"[<IMG SRC=\"pic.png\" WIDTH=\"1\" HEIGHT=\"2\">]\r\n"_s);
         int compact = 0;
         int grown = 0;
-        OnDialog(u"frmImage"_s, [&](QDialog *dialog) {
+        runOn(u"Embedded Image"_s, u"frmImage"_s, [&](QDialog *dialog) {
             QVERIFY(dialog->findChild<QWidget *>(u"txtLinkScript_0"_s)->isHidden());
             compact = dialog->height();
             Click(dialog, u"optLinkURL"_s);
@@ -95,7 +99,6 @@ private Q_SLOTS:
             QCOMPARE(dialog->height(), grown);
             Click(dialog, u"cmdOk"_s);
         });
-        RunCommand(u"Embedded Image"_s);
         QVERIFY2(grown > compact, qPrintable(u"%1 -> %2"_s.arg(compact).arg(grown)));
         QCOMPARE(text(), u"<IMG SRC=\"pic.png\" WIDTH=\"7\" HEIGHT=\"5\">\r\n"_s);
     }
@@ -105,12 +108,11 @@ private Q_SLOTS:
     {
         const QString page = u"<HTML>\r\n<BODY BGCOLOR=\"#FFFFFF\" LINK=\"red\">\r\nText\r\n</BODY>\r\n"_s;
         open(u"[]"_s + page);
-        OnDialog(u"frmBodySetup"_s, [](QDialog *dialog) {
+        runOn(u"Page Colours & Background"_s, u"frmBodySetup"_s, [](QDialog *dialog) {
             SetText(dialog, u"colColour_1"_s, u"Navy"_s);
             SetText(dialog, u"colColour_2"_s, u"(none)"_s);
             Click(dialog, u"cmdOk"_s);
         });
-        RunCommand(u"Page Colours & Background"_s);
         QCOMPARE(text(), u"<HTML>\r\n<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"Navy\">\r\nText\r\n</BODY>\r\n"_s);
     }
 
@@ -136,6 +138,7 @@ private Q_SLOTS:
         };
         QTest::newRow("link without location") << u"Link"_s << u"frmLink"_s << u"a[]b\r\n"_s << DialogAction(secondTab);
         QTest::newRow("background not found") << u"Page Colours & Background"_s << u"frmBodySetup"_s << u"[]x\r\n"_s << DialogAction(background);
+        QTest::newRow("table background not found") << u"Advanced Table"_s << u"frmTable"_s << u"[]x\r\n"_s << DialogAction(background);
         QTest::newRow("frame set without sizes") << u"Advanced Frames"_s << u"frmFrames"_s << u"[Hello]\r\n"_s << DialogAction(frameset);
         QTest::newRow("sound without location") << u"Page Sound"_s << u"frmSound"_s << u"a[]\r\n"_s << DialogAction();
     }
@@ -148,14 +151,13 @@ private Q_SLOTS:
         open(before);
         dialogs().answerMessage(MessageAnswer::Ok);
         bool stayed = false;
-        OnDialog(dialog, [&stayed, fill](QDialog *shown) {
+        runOn(command, dialog, [&stayed, fill](QDialog *shown) {
             if (fill)
                 fill(shown);
             Click(shown, shown->findChild<QAbstractButton *>(u"cmdOk"_s) ? u"cmdOk"_s : u"cmdOK"_s);
             auto *tabs = shown->findChild<QTabWidget *>(u"sstSettingsTab"_s);
             stayed = shown->isVisible() && (!tabs || tabs->currentIndex() == 0);
         });
-        RunCommand(command);
         QVERIFY(stayed && InsertCancelled);
         QCOMPARE(dialogs().messages().size(), 1);
         QCOMPARE(text(), before.remove(u'[').remove(u']'));
@@ -165,23 +167,21 @@ private Q_SLOTS:
     void ruleReadBackAndChanged()
     {
         open(u"a[]\r\n"_s);
-        OnDialog(u"frmHorizRule"_s, [](QDialog *dialog) {
+        runOn(u"Horizontal Rule"_s, u"frmHorizRule"_s, [](QDialog *dialog) {
             QVERIFY(!dialog->findChild<QWidget *>(u"txtHeight"_s)->isEnabled());
             Click(dialog, u"optHorRuleFormatted"_s);
             QVERIFY(dialog->findChild<QWidget *>(u"txtHeight"_s)->isEnabled());
             Click(dialog, u"cmdCancel"_s);
         });
-        RunCommand(u"Horizontal Rule"_s);
         QVERIFY(InsertCancelled);
 
         open(u"[<HR WIDTH=\"75%\">]\r\n"_s);
-        OnDialog(u"frmHorizRule"_s, [](QDialog *dialog) {
+        runOn(u"Horizontal Rule"_s, u"frmHorizRule"_s, [](QDialog *dialog) {
             QCOMPARE(TextOf(dialog, u"txtWidth"_s), u"75"_s);
             SetText(dialog, u"cboAlign"_s, u"Center"_s);
             Click(dialog, u"chkNoShade"_s);
             Click(dialog, u"cmdOK"_s);
         });
-        RunCommand(u"Horizontal Rule"_s);
         QCOMPARE(text(), u"<HR WIDTH=\"75%\" ALIGN=\"Center\" NOSHADE>\r\n"_s);
     }
 
@@ -190,21 +190,19 @@ private Q_SLOTS:
     void searchEngines()
     {
         open(u"[old]\r\n"_s);
-        OnDialog(u"frmSearchEng"_s, [](QDialog *dialog) {
+        runOn(u"Search Engine Links"_s, u"frmSearchEng"_s, [](QDialog *dialog) {
             Click(dialog, u"cmdSelectAll_0"_s);
             Click(dialog, u"cmdSelectAll_1"_s);
             Click(dialog, u"cmdOK"_s);
         });
-        RunCommand(u"Search Engine Links"_s);
         QCOMPARE(text(), u"old\r\n"_s);
 
-        OnDialog(u"frmSearchEng"_s, [](QDialog *dialog) {
+        runOn(u"Search Engine Links"_s, u"frmSearchEng"_s, [](QDialog *dialog) {
             auto *list = dialog->findChild<QListWidget *>(u"lstSearchEngine"_s);
             list->item(2)->setSelected(true);
             list->item(0)->setSelected(true);
             Click(dialog, u"cmdOK"_s);
         });
-        RunCommand(u"Search Engine Links"_s);
         QCOMPARE(text(), u"<A HREF=\"https://one.example/\">One</A>\r\n<A HREF=\"https://three.example/\">Three</A>\r\n"_s);
     }
 
@@ -212,7 +210,7 @@ private Q_SLOTS:
     {
         open(u"[<FRAMESET COLS=\"20%, 80%\">\r\n<FRAME SRC=\"a.htm\">\r\n</FRAMESET>\r\n]x"_s);
         QCOMPARE(contextCommand(), u"Advanced Frames"_s);
-        OnDialog(u"frmFrames"_s, [](QDialog *dialog) {
+        runOn(u"Advanced Frames"_s, u"frmFrames"_s, [](QDialog *dialog) {
             QVERIFY(IsChecked(dialog, u"optFrameElement_0"_s));
             QVERIFY(dialog->findChild<QWidget *>(u"fmeFrameElement_1"_s)->isHidden());
             QCOMPARE(TextOf(dialog, u"txtColumns"_s), u"20%, 80%"_s);
@@ -220,7 +218,6 @@ private Q_SLOTS:
             SetText(dialog, u"txtScriptEvent_0"_s, u"init()"_s);
             Click(dialog, u"cmdOk"_s);
         });
-        RunCommand(u"Advanced Frames"_s);
         QVERIFY(!InsertCancelled);
         QCOMPARE(text(), u"<FRAMESET COLS=\"30%, 70%\" onLoad=\"init()\">\r\n<FRAME SRC=\"a.htm\">\r\n</FRAMESET>\r\nx"_s);
     }
@@ -229,7 +226,7 @@ private Q_SLOTS:
     void frameKeepsThePathsSpelling()
     {
         open(u"a[]\r\n"_s);
-        OnDialog(u"frmFrames"_s, [](QDialog *dialog) {
+        runOn(u"Advanced Frames"_s, u"frmFrames"_s, [](QDialog *dialog) {
             QVERIFY(IsChecked(dialog, u"chkResizable"_s));
             SetText(dialog, u"lcDocLocation"_s, u"Pages/Menu.htm"_s);
             SetText(dialog, u"txtFrameName"_s, u"left"_s);
@@ -237,7 +234,6 @@ private Q_SLOTS:
             Click(dialog, u"chkResizable"_s);
             Click(dialog, u"cmdOk"_s);
         });
-        RunCommand(u"Advanced Frames"_s);
         QCOMPARE(text(), u"a<FRAME SRC=\"Pages/Menu.htm\" NAME=\"left\" NORESIZE SCROLLING=\"No\">\r\n"_s);
     }
 
@@ -247,7 +243,7 @@ private Q_SLOTS:
     {
         open(u"[<EMBED SRC=\"tune.mid\" CONTROLS=\"Console\" VOLUME=\"80\">]\r\n"_s);
         QCOMPARE(contextCommand(), u"Page Sound"_s);
-        OnDialog(u"frmSound"_s, [](QDialog *dialog) {
+        runOn(u"Page Sound"_s, u"frmSound"_s, [](QDialog *dialog) {
             QVERIFY(!IsChecked(dialog, u"chkControls"_s) && IsChecked(dialog, u"chkStartAuto"_s));
             QCOMPARE(dialog->findChild<QLabel *>(u"lblCurrentVolume"_s)->text(), u"80"_s);
             Click(dialog, u"chkStartAuto"_s);
@@ -260,7 +256,6 @@ private Q_SLOTS:
             Click(dialog, u"chkLoop"_s);
             Click(dialog, u"cmdOK"_s);
         });
-        RunCommand(u"Page Sound"_s);
         QCOMPARE(text(), u"<EMBED SRC=\"sounds/tune.mid\" VOLUME=\"30\" HIDDEN=\"True\" LOOP=\"True\" "
                          "AUTOSTART=\"True\">\r\n"_s);
     }
@@ -271,7 +266,7 @@ private Q_SLOTS:
     {
         open(u"[<META HTTP-EQUIV=\"Refresh\" CONTENT=\"5\">]\r\n"_s);
         QCOMPARE(contextCommand(), u"Timer Auto-Load"_s);
-        OnDialog(u"frmAutoLoad"_s, [](QDialog *dialog) {
+        runOn(u"Meta Refresh"_s, u"frmAutoLoad"_s, [](QDialog *dialog) {
             QVERIFY(IsChecked(dialog, u"optCurrent"_s));
             QVERIFY(dialog->findChild<QWidget *>(u"lcAutoLocation"_s)->isHidden());
             dialog->findChild<QSpinBox *>(u"udDelay"_s)->stepBy(5);
@@ -281,12 +276,10 @@ private Q_SLOTS:
             SetText(dialog, u"lcAutoLocation"_s, u"Next.htm"_s);
             Click(dialog, u"cmdOK"_s);
         });
-        RunCommand(u"Meta Refresh"_s);
         QCOMPARE(text(), u"<META HTTP-EQUIV=\"Refresh\" CONTENT=\"10;URL=next.htm\">\r\n"_s);
 
         box()->select(0, int(text().size()) - 2);
-        OnDialog(u"frmAutoLoad"_s, [](QDialog *dialog) { Click(dialog, u"cmdCancel"_s); });
-        RunCommand(u"Timer Auto-Load"_s);
+        runOn(u"Timer Auto-Load"_s, u"frmAutoLoad"_s, [](QDialog *dialog) { Click(dialog, u"cmdCancel"_s); });
         QVERIFY(InsertCancelled);
         QCOMPARE(text(), u"<META HTTP-EQUIV=\"Refresh\" CONTENT=\"10;URL=next.htm\">\r\n"_s);
     }
@@ -297,26 +290,25 @@ private Q_SLOTS:
     {
         open(u"x\r\n[<TD WIDTH=\"50%\">text</TD>\r\n]y"_s);
         QCOMPARE(contextCommand(), u"Advanced Table"_s);
-        OnDialog(u"frmTable"_s, [](QDialog *dialog) {
+        runOn(u"Advanced Table"_s, u"frmTable"_s, [](QDialog *dialog) {
             QVERIFY(IsChecked(dialog, u"optTableElement_2"_s));
             QVERIFY(IsChecked(dialog, u"chkWidthPercent_2"_s));
             QCOMPARE(TextOf(dialog, u"txtWidth_2"_s), u"50"_s);
             SetText(dialog, u"txtWidth_2"_s, u"60"_s);
             Click(dialog, u"cmdOk"_s);
         });
-        RunCommand(u"Advanced Table"_s);
         QVERIFY(!InsertCancelled);
         QCOMPARE(box()->text(), u"x\r\n<TD WIDTH=\"60%\">text</TD>\r\ny"_s);
         QCOMPARE(box()->selText(), u"<TD WIDTH=\"60%\">text</TD>\r\n"_s);
     }
 
-    // Every element keeps its own background; the caption has none. A
-    // refused background keeps the dialog open; Cancel leaves the text as it was.
+    // Every element keeps its own background; the caption has none; Cancel
+    // leaves the text as it was.
     void backgroundKeptPerElementThenCancel()
     {
         const QString table = u"<TABLE BACKGROUND=\"http://server/bg.gif\">\r\n</TABLE>"_s;
         open(u"["_s + table + u"]"_s);
-        OnDialog(u"frmTable"_s, [](QDialog *dialog) {
+        runOn(u"Advanced Table"_s, u"frmTable"_s, [](QDialog *dialog) {
             auto *background = dialog->findChild<QWidget *>(u"fmeBackground"_s);
             QVERIFY(IsChecked(dialog, u"optTableElement_0"_s) && IsChecked(dialog, u"optURL"_s));
             QCOMPARE(TextOf(dialog, u"lcImageLocation"_s), u"server/bg.gif"_s);
@@ -332,16 +324,9 @@ private Q_SLOTS:
             QCOMPARE(TextOf(dialog, u"lcImageLocation"_s), u"server/bg.gif"_s);
             Click(dialog, u"optTableElement_1"_s);
             QCOMPARE(TextOf(dialog, u"lcImageLocation"_s), u"row.gif"_s);
-            Click(dialog, u"optURL"_s);
-            SetText(dialog, u"lcImageLocation"_s, u"file:///nowhere/bg.gif"_s);
-            Click(dialog, u"cmdOk"_s);
-            QVERIFY(dialog->isVisible());
             Click(dialog, u"cmdCancel"_s);
         });
-        m_editor->facades.dialogs.answerMessage(MessageAnswer::Ok);
-        RunCommand(u"Advanced Table"_s);
         QVERIFY(InsertCancelled);
-        QCOMPARE(m_editor->facades.dialogs.messages().size(), 1);
         QCOMPARE(box()->text(), table);
     }
 
@@ -349,14 +334,13 @@ private Q_SLOTS:
     {
         open(u"a[Hi]b"_s);
         QString rowsShown;
-        OnDialog(u"frmQuickTable"_s, [&rowsShown](QDialog *dialog) {
+        runOn(u"Quick Table"_s, u"frmQuickTable"_s, [&rowsShown](QDialog *dialog) {
             QCOMPARE(TextOf(dialog, u"txtColumns"_s), u"3"_s);
             SetText(dialog, u"txtRows"_s, u"0"_s);
             SetText(dialog, u"txtColumns"_s, u"2"_s);
             Click(dialog, u"cmdOk"_s);
             rowsShown = TextOf(dialog, u"txtRows"_s);
         });
-        RunCommand(u"Quick Table"_s);
         QCOMPARE(rowsShown, u"1"_s);
         const QString table = u"<TABLE>\r\n\r\n\t<TR>\r\n\t\t<TD>\r\n\t\t\tHi\r\n\t\t</TD>\r\n\t\t<TD>\r\n\t\t</TD>\r\n"
                               "\t</TR>\r\n\r\n</TABLE>"_s;
