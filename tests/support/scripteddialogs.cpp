@@ -2,14 +2,6 @@
 
 namespace tavorin::testing {
 
-void ScriptedDialogs::answerFiles(const QStringList &paths)
-{
-    FileDialogResult result;
-    result.accepted = true;
-    result.files = paths;
-    m_answers.push_back(result);
-}
-
 QList<MessageRequest> ScriptedDialogs::messages() const
 {
     QList<MessageRequest> result;

@@ -31,8 +31,8 @@ struct AskedPrompt {
 class ScriptedDialogs final : public Dialogs {
 public:
     void answerMessage(MessageAnswer answer) { m_answers.push_back(answer); }
-    void answerFile(const FileDialogResult &result) { m_answers.push_back(result); }
-    void answerFiles(const QStringList &paths); // accepted with these paths
+    // Accepted with these paths.
+    void answerFiles(const QStringList &paths) { m_answers.push_back(FileDialogResult{true, paths, {}}); }
     void cancelFile() { m_answers.push_back(FileDialogResult{}); }
     void answerColour(std::optional<quint32> colour) { m_answers.push_back(ColourAnswer{colour}); }
     void answerFont(std::optional<FontChoice> font) { m_answers.push_back(FontAnswer{font}); }
