@@ -115,7 +115,6 @@ private Q_SLOTS:
             << u"<FRAMESET COLS=\"20%, 80%\" FRAMEBORDER=\"0\"\r\nonUnload=\"bye()\">\r\n<FRAME SRC=\"a.htm\" "
                "NAME=\"x\" ROWS=\"9\">"_s
             << set;
-        QTest::newRow("no frames") << u"<NOFRAMES>text</NOFRAMES>"_s << element(FrameElement::NoFrames);
         QTest::newRow("text chooses the frame") << u"Hello SRC=\"a.htm\""_s << element(FrameElement::Frame);
     }
     void reads()
