@@ -85,7 +85,6 @@ private Q_SLOTS:
         QTest::newRow("other version") << QByteArray(good).replace("Layout\t1", "Layout\t2");
         QTest::newRow("truncated") << good.left(middle);
         QTest::newRow("bad flags") << withToolField(11, "1x01");
-        QTest::newRow("unknown tool in band") << QByteArray(good).replace("\tmnuFileExit\n", "\tmnuFileGhost\n");
         QTest::newRow("counts disagree") << QByteArray(good).replace("\nend\t", "\nend\t1");
         QTest::newRow("bad escape") << QByteArray(good).replace("Creates a new HTML", "Creates a \\q");
         QTest::newRow("lines after end") << good + "tool\textra\n";
