@@ -224,11 +224,11 @@ public:
     // A line break character in RTF source is no text.
     void loneBreak(char16_t) {}
 
-    // Like the reader, keeps no final paragraph mark.
-    void finish()
+    // Like the reader, keeps no final paragraph mark unless asked to.
+    void finish(bool keepFinalBreak)
     {
         qsizetype length = m_write - m_content.text.constData();
-        if (length > 0 && m_content.text.at(length - 1) == u'\n') {
+        if (!keepFinalBreak && length > 0 && m_content.text.at(length - 1) == u'\n') {
             --length;
             if (--m_content.runs.last().length == 0)
                 m_content.runs.removeLast();
@@ -365,9 +365,13 @@ QString TextToRtf(QStringView text, QStringView rtfTemplate, bool colouring)
     return out.finish();
 }
 
-RtfContent ColouredContent(QStringView text, QStringView rtfTemplate, bool colouring)
+RtfContent ColouredContent(QStringView text, QStringView rtfTemplate, bool colouring, bool keepFinalBreak)
 {
-    const auto throughRtf = [&] { return ReadRtf(TextToRtf(text, rtfTemplate, colouring)); };
+    const auto throughRtf = [&] {
+        if (keepFinalBreak)
+            return ReadRtf(TextToRtf(text.toString() + u"\r\n"_s, rtfTemplate, colouring));
+        return ReadRtf(TextToRtf(text, rtfTemplate, colouring));
+    };
     // The template's format and colours come from a sample that shows each
     // colour once and ends in a line break. A template that adds text of
     // its own or holds the placeholder more than once goes the long way, and
@@ -387,7 +391,7 @@ RtfContent ColouredContent(QStringView text, QStringView rtfTemplate, bool colou
     content.runs.clear();
     ContentBody body(content, colours, text.size());
     WriteBody(body, text, colouring);
-    body.finish();
+    body.finish(keepFinalBreak);
     if (content.text.isEmpty())
         return throughRtf();
     return content;

@@ -46,7 +46,9 @@ QString TextToRtf(QStringView text, QStringView rtfTemplate, bool colouring);
 // What ReadRtf(TextToRtf(text, rtfTemplate, colouring)) gives, made without
 // the RTF in between: opening a page of megabytes writes and reads no RTF of
 // about the page's size.
-RtfContent ColouredContent(QStringView text, QStringView rtfTemplate, bool colouring);
+// With keepFinalBreak, the text's final line break stays (as if the text
+// had one more before going through RTF).
+RtfContent ColouredContent(QStringView text, QStringView rtfTemplate, bool colouring, bool keepFinalBreak = false);
 
 // Only the body of TextToRtf (starting "\cf0 "), without a template.
 QString TextToRtfBody(QStringView text, bool colouring);

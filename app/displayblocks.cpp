@@ -15,18 +15,9 @@ namespace {
 
 constexpr char16_t BlockSeparator = 0x2029; // how Qt's raw text marks a block break
 
-// Qt's cursor makes a block or frame break of these three characters
-// whatever it is asked to insert. The document keeps each as a stand-in
-// whose character format remembers the character.
-constexpr char16_t StandIn = 0xFFFD;
 constexpr int OriginalCharacter = QTextFormat::UserProperty + 1;
 // The mark of a display block that continues the line of the block before.
 constexpr int ContinuesLine = QTextFormat::UserProperty + 2;
-
-constexpr bool IsBreakingCharacter(char16_t c)
-{
-    return c == BlockSeparator || c == 0xFDD0 || c == 0xFDD1;
-}
 
 QTextBlockFormat ContinuationFormat()
 {
@@ -38,6 +29,12 @@ QTextBlockFormat ContinuationFormat()
 int ContentLength(const QTextBlock &block)
 {
     return block.length() - 1;
+}
+
+// A display block that continues its line and fits into the block before it.
+bool JoinsPrevious(const QTextBlock &block)
+{
+    return DisplayBlocks::continuesLine(block) && ContentLength(block.previous()) + ContentLength(block) <= DisplayBlockLength;
 }
 
 bool HasStandIns(const QTextDocument *doc)
@@ -91,11 +88,6 @@ QTextCharFormat InsertionFormat(QTextCharFormat format)
     format.clearProperty(OriginalCharacter);
     format.clearProperty(LoadedTextMark);
     return format;
-}
-
-bool IsStandInFormat(const QTextCharFormat &format)
-{
-    return format.hasProperty(OriginalCharacter);
 }
 
 DisplayBlocks::DisplayBlocks(QTextDocument *doc)
@@ -189,8 +181,13 @@ QString DisplayBlocks::programText(QStringView raw, int qtStart) const
     const auto standIns = StandInsBetween(m_doc, qtStart, qtStart + int(raw.size()));
     auto standIn = standIns.cbegin();
     auto soft = std::lower_bound(m_softBreaks.begin(), m_softBreaks.end(), qtStart);
+    // Each separator in raw ends one of the blocks it runs through, and
+    // becomes two characters at most.
+    const QTextBlock last = m_doc->findBlock(qtStart + int(raw.size()));
+    const int lastNumber = last.isValid() ? last.blockNumber() : m_doc->blockCount() - 1;
+    const qsizetype separators = lastNumber - m_doc->findBlock(qtStart).blockNumber();
     QString text;
-    text.resize(raw.size() + raw.count(QChar(BlockSeparator)));
+    text.resize(raw.size() + separators);
     QChar *write = text.data();
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QChar c = raw[i];
@@ -308,15 +305,8 @@ void DisplayBlocks::removeSelectedText(QTextCursor &cursor) const
 bool DisplayBlocks::needsReflow(int qtPosition) const
 {
     const QTextBlock block = m_doc->findBlock(qtPosition);
-    const int length = ContentLength(block);
-    if (length > DisplayBlockLength)
-        return true;
-    if (!m_mayContinue)
-        return false;
-    if (continuesLine(block) && ContentLength(block.previous()) + length <= DisplayBlockLength)
-        return true;
-    const QTextBlock next = block.next();
-    return next.isValid() && continuesLine(next) && length + ContentLength(next) <= DisplayBlockLength;
+    return ContentLength(block) > DisplayBlockLength
+        || (m_mayContinue && (JoinsPrevious(block) || JoinsPrevious(block.next())));
 }
 
 void DisplayBlocks::reflow(QTextCursor &cursor, int from, int to)
@@ -360,14 +350,12 @@ void DisplayBlocks::joinAround(QTextCursor &cursor, QTextBlock block)
         }
         RemoveSeparatorAfter(cursor, first);
     };
-    while (continuesLine(block) && ContentLength(block.previous()) + ContentLength(block) <= DisplayBlockLength) {
+    while (JoinsPrevious(block)) {
         const QTextBlock previous = block.previous();
         join(previous, block);
         block = previous;
     }
-    for (QTextBlock next = block.next(); next.isValid() && continuesLine(next)
-                                         && ContentLength(block) + ContentLength(next) <= DisplayBlockLength;
-         next = block.next())
+    for (QTextBlock next = block.next(); JoinsPrevious(next); next = block.next())
         join(block, next);
 }
 

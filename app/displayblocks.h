@@ -117,7 +117,14 @@ private:
 // make the next character a stand-in too, nor one taken from loaded text
 // mark typed text as loaded.
 QTextCharFormat InsertionFormat(QTextCharFormat format);
-// Whether a character format belongs to a stand-in.
-bool IsStandInFormat(const QTextCharFormat &format);
+// Qt's cursor makes a block or frame break of these three characters
+// whatever it is asked to insert. The document keeps each as a stand-in
+// whose character format remembers the character.
+inline constexpr char16_t StandIn = 0xFFFD;
+inline constexpr char16_t BreakingCharacters[] = {0x2029, 0xFDD0, 0xFDD1};
+constexpr bool IsBreakingCharacter(char16_t c)
+{
+    return c == BreakingCharacters[0] || c == BreakingCharacters[1] || c == BreakingCharacters[2];
+}
 
 } // namespace tavorin

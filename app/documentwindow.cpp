@@ -95,11 +95,9 @@ void DocumentWindow::DocText(const QString &text)
     // The RTF ignores bare line feeds; every break reaches it as "\r\n".
     RtfContent content;
     {
+        // The normalised copy goes before the text box fills up.
         const QString normal = NormaliseLineBreaks(text);
-        const QString crlf = QString::fromLatin1(CrLf);
-        // The copy with the extra break goes before the text box fills up.
-        const QString whole = normal.endsWith(crlf) ? normal + crlf : normal;
-        content = ColouredContent(whole, m_rtfTemplate, colouringOn());
+        content = ColouredContent(normal, m_rtfTemplate, colouringOn(), normal.endsWith(QLatin1StringView(CrLf)));
     }
     m_text->setContent(content);
 }

@@ -38,10 +38,7 @@ size_t TextHash(QStringView text, bool mayHoldBreaks)
     if (!mayHoldBreaks)
         return qHash(text);
     QString held = text.toString();
-    for (QChar &c : held) {
-        if (c == QChar(0x2029) || c == QChar(0xFDD0) || c == QChar(0xFDD1))
-            c = QChar(0xFFFD);
-    }
+    std::replace_if(held.begin(), held.end(), [](QChar c) { return IsBreakingCharacter(c.unicode()); }, QChar(StandIn));
     return qHash(held);
 }
 
@@ -86,8 +83,8 @@ void LoadedColours::record(const QString &text, const std::vector<RtfColourRun> 
         }
         return *found;
     };
-    const bool mayHoldBreaks = text.contains(QChar(0x2029)) || text.contains(QChar(0xFDD0))
-        || text.contains(QChar(0xFDD1));
+    const bool mayHoldBreaks = std::any_of(std::begin(BreakingCharacters), std::end(BreakingCharacters),
+                                           [&text](char16_t c) { return text.contains(QChar(c)); });
     m_lines.reserve(size_t(m_doc->blockCount()));
     m_runs.reserve(runs.size() + size_t(m_doc->blockCount()));
     auto run = runs.cbegin();

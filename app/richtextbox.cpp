@@ -80,7 +80,7 @@ struct RichTextBox::Private {
     bool touchesLoadedText(const QTextCursor &cursor) const;
     // Gives the blocks an edit of the cursor's selection touches their
     // loaded colours as formats (inside the edit's undo step).
-    void colourBeforeEdit(QTextDocument *doc, const QTextCursor &cursor);
+    void colourBeforeEdit(const QTextCursor &cursor);
     // Replaces the selection by the content's text, in one undo step.
     void replaceSelection(RichTextBox *box, const RtfContent &content, const QTextCharFormat &plainFormat);
     // Palette text colour, font and tab width of a whole RTF document.
@@ -136,11 +136,11 @@ bool RichTextBox::Private::touchesLoadedText(const QTextCursor &cursor) const
         || LoadedColours::isMarked(first.previous()) || LoadedColours::isMarked(last.next());
 }
 
-void RichTextBox::Private::colourBeforeEdit(QTextDocument *doc, const QTextCursor &cursor)
+void RichTextBox::Private::colourBeforeEdit(const QTextCursor &cursor)
 {
     // One character beyond each end: Backspace and Delete at a block's
     // edge join the block next to it.
-    QTextCursor colouring(doc);
+    QTextCursor colouring(cursor.document());
     colours.materialise(colouring, cursor.selectionStart() - 1, cursor.selectionEnd() + 1);
 }
 
@@ -149,13 +149,14 @@ void RichTextBox::Private::replaceSelection(RichTextBox *box, const RtfContent &
 {
     QTextCursor cursor = box->textCursor();
     cursor.beginEditBlock();
-    colourBeforeEdit(box->document(), cursor);
+    colourBeforeEdit(cursor);
     blocks.removeSelectedText(cursor);
     const int from = cursor.position();
     BlockInserter inserter(blocks, cursor, content.text, BlockInserter::Lines::Inner);
     if (content.runs.isEmpty())
         inserter.put(0, content.text.size(), plainFormat);
-    putRuns(inserter, content);
+    else
+        putRuns(inserter, content);
     QTextCursor reflowing(box->document());
     blocks.reflow(reflowing, from, cursor.position());
     cursor.endEditBlock();
@@ -316,8 +317,9 @@ void RichTextBox::typeKey(QKeyEvent *event)
         && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         && (typed.front().isPrint() || typed.front() == u'\t');
     if (!inserts) {
-        if (!typed.isEmpty() && !textCursor().hasSelection() && InsertionFormat(currentCharFormat()) != currentCharFormat())
-            setCurrentCharFormat(InsertionFormat(currentCharFormat()));
+        const QTextCharFormat clean = InsertionFormat(currentCharFormat());
+        if (!typed.isEmpty() && !textCursor().hasSelection() && clean != currentCharFormat())
+            setCurrentCharFormat(clean);
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
@@ -368,11 +370,11 @@ bool RichTextBox::editThroughCursor(QKeyEvent *event)
         return false;
 
     if (cuts)
-        QGuiApplication::clipboard()->setText(selText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QGuiApplication::clipboard()->setMimeData(createMimeDataFromSelection());
     cursor.beginEditBlock();
     if (!cursor.hasSelection() && removes && wordWise)
         cursor.movePosition(backspace ? QTextCursor::PreviousWord : QTextCursor::NextWord, QTextCursor::KeepAnchor);
-    d->colourBeforeEdit(document(), cursor);
+    d->colourBeforeEdit(cursor);
     if (cursor.hasSelection()) {
         d->blocks.removeSelectedText(cursor);
     } else if (backspace) {
@@ -471,7 +473,7 @@ void RichTextBox::colourBeforeQtEdit()
         return;
     QTextCursor colouring(document());
     colouring.beginEditBlock();
-    d->colourBeforeEdit(document(), cursor);
+    d->colourBeforeEdit(cursor);
     colouring.endEditBlock();
 }
 

@@ -1,5 +1,7 @@
 #include "app/textrules.h"
 
+#include <algorithm>
+
 namespace tavorin {
 
 QString TrimLeadingSpaces(QStringView text)
@@ -56,6 +58,11 @@ long long LeadingNumber(QStringView text)
         ++i;
     }
     return negative ? -value : value;
+}
+
+int LeadingNumberWithin(QStringView text, int low, int high)
+{
+    return int(std::clamp<long long>(LeadingNumber(text), low, high));
 }
 
 bool EqualNoCase(QStringView a, QStringView b)

@@ -22,6 +22,8 @@ bool IsBlank(QStringView text);
 // The classic number reading: leading spaces skipped, an optional sign, then
 // digits up to the first non-digit ("12ab" is 12, "" is 0).
 long long LeadingNumber(QStringView text);
+// LeadingNumber kept between low and high.
+int LeadingNumberWithin(QStringView text, int low, int high);
 
 // Equality and prefix/suffix tests without regard to case.
 bool EqualNoCase(QStringView a, QStringView b);

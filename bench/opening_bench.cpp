@@ -8,6 +8,7 @@
 //   opening_bench CASE...    the cases named (--list lists them)
 
 #include "app/colouring.h"
+#include "app/colourvalue.h"
 #include "app/documentwindow.h"
 #include "app/fileoperations.h"
 #include "app/mainwindow.h"
@@ -235,7 +236,7 @@ void RunBlockLengths()
         cursor.beginEditBlock();
         for (const RtfColourRun &run : content.runs) {
             QTextCharFormat format;
-            format.setForeground(QColor::fromRgb(run.colour & 0xFF, (run.colour >> 8) & 0xFF, (run.colour >> 16) & 0xFF));
+            format.setForeground(ToQColor(run.colour));
             cursor.insertText(content.text.mid(run.start, run.length), format);
         }
         cursor.endEditBlock();

@@ -32,7 +32,7 @@ void UpDown::followBuddy()
         return;
     // The box keeps what was typed (even nothing); only the arrows move.
     const QSignalBlocker quiet(this);
-    setValue(int(std::clamp<long long>(LeadingNumber(m_buddy->text()), minimum(), maximum())));
+    setValue(LeadingNumberWithin(m_buddy->text(), minimum(), maximum()));
 }
 
 QSize UpDown::sizeHint() const

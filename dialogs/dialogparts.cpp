@@ -42,6 +42,14 @@ SelTextBox *NamedTextBox(const QString &name, int maxLength, QWidget *parent, Bo
     return box;
 }
 
+LookupCombo *NamedCombo(const QString &name, const QStringList &items, QWidget *parent)
+{
+    auto *combo = new LookupCombo(parent, DefaultEntry::Default);
+    combo->setObjectName(name);
+    combo->addItems(items);
+    return combo;
+}
+
 QLabel *BuddyLabel(const QString &name, const QString &caption, QWidget *buddy, QWidget *parent)
 {
     auto *label = new QLabel(caption, parent);

@@ -37,6 +37,8 @@ Widget *Named(Widget *widget, const QString &name)
 
 // A text box named name with a maximum length (0: none) and a style.
 SelTextBox *NamedTextBox(const QString &name, int maxLength, QWidget *parent, BoxStyle style = BoxStyle::Ordinary);
+// A lookup combo named name with a "(default)" entry before items.
+LookupCombo *NamedCombo(const QString &name, const QStringList &items, QWidget *parent);
 // A label named name whose access key gives buddy the focus.
 QLabel *BuddyLabel(const QString &name, const QString &caption, QWidget *buddy, QWidget *parent);
 QGroupBox *NamedFrame(const QString &name, const QString &title, QWidget *parent);

@@ -25,11 +25,7 @@ using namespace Qt::StringLiterals;
 FrmAutoLoad::FrmAutoLoad(const QString &selectedText, QWidget *parent)
     : TagDialog(u"frmAutoLoad"_s, u"Timer Auto-Load"_s, HelpTopic::TimerAutoLoad, parent)
 {
-    auto *page = new QWidget;
-    settingsTabs(page);
-    okButton()->setObjectName(u"cmdOK"_s);
-    QGroupBox *frame = NamedFrame(u"fmePage"_s, QString(), page);
-    (new QVBoxLayout(page))->addWidget(frame);
+    QGroupBox *frame = settingsFrame(u"cmdOK"_s);
 
     m_current = NamedOption(u"optCurrent"_s, u"&Current (Refresh)"_s, frame);
     m_file = NamedOption(u"optFile"_s, u"Local &File"_s, frame);
@@ -112,7 +108,7 @@ std::optional<QString> FrmAutoLoad::buildResult()
             return std::nullopt;
         options.location = *location;
     }
-    options.delay = int(std::clamp<long long>(LeadingNumber(m_delay->text()), 0, MaximumDelay));
+    options.delay = LeadingNumberWithin(m_delay->text(), 0, MaximumDelay);
     return BuildAutoLoad(options);
 }
 

@@ -36,8 +36,7 @@ FrmDefTextSize::FrmDefTextSize(QWidget *parent)
 
     auto *layout = new QBoxLayout(QBoxLayout::LeftToRight, this);
     layout->addWidget(tabs);
-    layout->addLayout(standardButtons());
-    okButton()->setObjectName(QStringLiteral("cmdOK"));
+    layout->addLayout(standardButtons(Qt::Vertical, QStringLiteral("cmdOK")));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_sizes, &QListWidget::currentRowChanged, this, &FrmDefTextSize::showSample);

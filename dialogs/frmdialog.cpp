@@ -45,11 +45,8 @@ std::optional<QString> FrmDialog::Form_Run(const PromptRequest &request, QWidget
 
 std::optional<QString> FrmDialog::buildResult()
 {
-    const QString what = QStringLiteral("enter your text into this box");
-    if (!RequireValue(m_text->text(), what)) {
-        focusEntry(m_text);
+    if (!requireEntry(m_text, m_text->text(), QStringLiteral("enter your text into this box")))
         return std::nullopt;
-    }
     return PromptAnswer(m_text->text(), m_upperCase->isChecked());
 }
 

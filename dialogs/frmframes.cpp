@@ -23,14 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-LookupCombo *namedCombo(const QString &name, const QStringList &items, QWidget *parent)
-{
-    auto *combo = new LookupCombo(parent, DefaultEntry::Default);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    return combo;
-}
-
 void setIfValue(LookupCombo *combo, const QString &value)
 {
     if (!value.isEmpty())
@@ -77,8 +69,8 @@ FrmFrames::FrmFrames(const QString &selectedText, QWidget *parent)
 QWidget *FrmFrames::framesetFrame()
 {
     QGroupBox *frame = NamedFrame(u"fmeFrameElement_0"_s, QString(), this);
-    m_tabs = tabFrame(u"sstSettingsTab"_s);
-    (new QVBoxLayout(frame))->addWidget(m_tabs);
+    QTabWidget *tabs = tabFrame(u"sstSettingsTab"_s);
+    (new QVBoxLayout(frame))->addWidget(tabs);
 
     auto *standard = new QWidget;
     struct Box {
@@ -97,7 +89,7 @@ QWidget *FrmFrames::framesetFrame()
         grid->addWidget(BuddyLabel(boxes[i].label, boxes[i].caption, m_framesetBoxes[i], standard), i, 0);
         grid->addWidget(m_framesetBoxes[i], i, 1);
     }
-    m_framesetBorder = namedCombo(u"cboFrameBorder_0"_s, FrameBorderValues(), standard);
+    m_framesetBorder = NamedCombo(u"cboFrameBorder_0"_s, FrameBorderValues(), standard);
     grid->addWidget(BuddyLabel(u"lblFrameBorder_0"_s, u"Frame &Borders:"_s, m_framesetBorder, standard), 3, 0);
     grid->addWidget(m_framesetBorder, 3, 1);
     grid->setRowStretch(4, 1);
@@ -108,9 +100,9 @@ QWidget *FrmFrames::framesetFrame()
                    {u"On&Load:"_s, u"On&Unload:"_s, u"On&Focus:"_s, u"On&Blur:"_s}, m_scripts, scripts);
     scriptGrid->setRowStretch(4, 1);
 
-    m_tabs->addTab(standard, TabCaption(u"Standard Settings"_s));
-    m_tabs->addTab(scripts, u"Event Scripts"_s);
-    m_tabs->setCurrentIndex(0);
+    tabs->addTab(standard, TabCaption(u"Standard Settings"_s));
+    tabs->addTab(scripts, u"Event Scripts"_s);
+    tabs->setCurrentIndex(0);
     return frame;
 }
 
@@ -135,8 +127,8 @@ QWidget *FrmFrames::frameFrame()
     contentsLayout->addWidget(m_location);
 
     m_frameName = NamedTextBox(u"txtFrameName"_s, 25, frame);
-    m_scrollbars = namedCombo(u"cboScrollbars"_s, ScrollbarValues(), frame);
-    m_frameBorder = namedCombo(u"cboFrameBorder_1"_s, FrameBorderValues(), frame);
+    m_scrollbars = NamedCombo(u"cboScrollbars"_s, ScrollbarValues(), frame);
+    m_frameBorder = NamedCombo(u"cboFrameBorder_1"_s, FrameBorderValues(), frame);
     m_resizable = NamedCheckBox(u"chkResizable"_s, u"Resi&zable"_s, frame);
 
     QGroupBox *margins = NamedFrame(u"fmeMargins"_s, u"Margins"_s, frame);
@@ -182,15 +174,6 @@ void FrmFrames::readBack(const FrameDialogOptions &options)
     m_margins[1]->setText(frame.attributes[3]);
 }
 
-int FrmFrames::chosenElement() const
-{
-    for (int i = 0; i < int(m_elements.size()); ++i) {
-        if (m_elements[i]->isChecked())
-            return i;
-    }
-    return int(FrameElement::Frame);
-}
-
 std::optional<QString> FrmFrames::Form_Run(const QString &selectedText, QWidget *parent)
 {
     FrmFrames dialog(selectedText, parent);
@@ -200,7 +183,7 @@ std::optional<QString> FrmFrames::Form_Run(const QString &selectedText, QWidget 
 std::optional<QString> FrmFrames::buildResult()
 {
     FrameDialogOptions options;
-    options.element = FrameElement(chosenElement());
+    options.element = FrameElement(m_elementFrames->currentIndex()); // follows the element options
     if (options.element == FrameElement::Frame) {
         const std::optional<QString> source = m_location->ProcessedLocation();
         if (!source)
@@ -211,17 +194,13 @@ std::optional<QString> FrmFrames::buildResult()
         frame.resizable = m_resizable->isChecked();
         frame.attributes = {m_scrollbars->text(), m_frameBorder->text(), m_margins[0]->text(), m_margins[1]->text()};
     } else if (options.element == FrameElement::Frameset) {
-        m_tabs->setCurrentIndex(0);
         FramesetOptions &set = options.frameset;
         set.attributes = {m_framesetBoxes[0]->text(), m_framesetBoxes[1]->text(), m_framesetBoxes[2]->text(),
                           m_framesetBorder->text()};
         for (std::size_t i = 0; i < m_scripts.size(); ++i)
             set.scripts[i] = m_scripts[i]->text();
-        if (!FramesetHasSizes(set)) {
-            ReportRequiredEntry(FramesetSizesRequest());
-            focusEntry(m_framesetBoxes[0]);
+        if (!FramesetHasSizes(set) && !refuseEntry(m_framesetBoxes[0], FramesetSizesRequest()))
             return std::nullopt;
-        }
     }
     return BuildFrameElement(options, m_selected);
 }

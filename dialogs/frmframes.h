@@ -38,13 +38,11 @@ private:
     QWidget *framesetFrame();
     QWidget *frameFrame();
     void readBack(const FrameDialogOptions &options);
-    int chosenElement() const;
 
     QString m_selected;
     std::array<QRadioButton *, 3> m_elements{};
     QStackedWidget *m_elementFrames = nullptr; // the frame-set frame, the frame frame, nothing
 
-    QTabWidget *m_tabs = nullptr;
     std::array<SelTextBox *, 3> m_framesetBoxes{}; // column widths, row heights, border size
     LookupCombo *m_framesetBorder = nullptr;
     std::array<SelTextBox *, 4> m_scripts{};

@@ -17,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace tavorin {
 
 using namespace Qt::StringLiterals;
@@ -232,28 +234,29 @@ bool FrmFramesWizard::mayLeave(int step, int to)
 {
     if (frameOfStep(step) < 0 || to < step)
         return true;
-    if (!RequireValue(m_location->text(), u"enter the path of the local file to be used"_s)) {
-        focusEntry(m_location);
-        return false;
-    }
-    return checkFilesExist(std::span(&m_location, 1));
+    return requireEntry(m_location, m_location->text(), u"enter the path of the local file to be used"_s)
+        && checkFilesExist(std::span(&m_location, 1));
+}
+
+std::span<FrameRecord> FrmFramesWizard::usedFrames()
+{
+    return std::span(m_options.frames).first(std::size_t(FrameCount(m_options.style)));
+}
+
+std::span<const FrameRecord> FrmFramesWizard::usedFrames() const
+{
+    return std::span(m_options.frames).first(std::size_t(FrameCount(m_options.style)));
 }
 
 bool FrmFramesWizard::finishAllowed() const
 {
-    const int used = FrameCount(m_options.style);
-    for (int frame = 0; frame < used; ++frame) {
-        if (m_options.frames[std::size_t(frame)].location.isEmpty())
-            return false;
-    }
-    return true;
+    const auto used = usedFrames();
+    return std::none_of(used.begin(), used.end(), [](const FrameRecord &record) { return record.location.isEmpty(); });
 }
 
 std::optional<QString> FrmFramesWizard::documentFor(const QString &path)
 {
-    const int used = FrameCount(m_options.style);
-    for (int frame = 0; frame < used; ++frame) {
-        FrameRecord &record = m_options.frames[std::size_t(frame)];
+    for (FrameRecord &record : usedFrames()) {
         if (!FileExists(record.location)) {
             ReportMissingFile(record.location);
             return std::nullopt;
@@ -271,11 +274,9 @@ std::optional<QString> FrmFramesWizard::documentFor(const QString &path)
 
 bool FrmFramesWizard::copyReferencedFiles(const QString &path)
 {
-    const int used = FrameCount(m_options.style);
-    for (int frame = 0; frame < used; ++frame) {
-        const FrameRecord &record = m_options.frames[std::size_t(frame)];
+    for (const FrameRecord &record : usedFrames()) {
         if (FrameNeedsCopy(record.location, path)
-            && !CopyUnlessPresent(record.location, FolderOf(path) + record.source))
+            && !CopyFileUnlessPresent(record.location, FolderOf(path) + record.source))
             return false;
     }
     return true;

@@ -8,6 +8,8 @@
 #include "dialogs/wizarddialog.h"
 #include "html/framesdocument.h"
 
+#include <span>
+
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
@@ -30,6 +32,9 @@ protected:
     void showingStep(int step) override;
     bool mayLeave(int step, int to) override;
     bool finishAllowed() const override;
+    // The records of the frames the chosen style uses.
+    std::span<FrameRecord> usedFrames();
+    std::span<const FrameRecord> usedFrames() const;
     std::optional<QString> documentFor(const QString &path) override;
     bool copyReferencedFiles(const QString &path) override;
 

@@ -23,20 +23,14 @@ using namespace Qt::StringLiterals;
 FrmHorizRule::FrmHorizRule(const QString &selectedText, QWidget *parent)
     : TagDialog(u"frmHorizRule"_s, u"Horizontal Rule"_s, HelpTopic::HorizontalRule, parent)
 {
-    auto *page = new QWidget;
-    settingsTabs(page);
-    okButton()->setObjectName(u"cmdOK"_s);
-    QGroupBox *frame = NamedFrame(u"fmePage"_s, QString(), page);
-    (new QVBoxLayout(page))->addWidget(frame);
+    QGroupBox *frame = settingsFrame(u"cmdOK"_s);
 
     m_standard = NamedOption(u"OptHorRuleStandard"_s, u"&Standard Rule"_s, frame);
     m_formatted = NamedOption(u"optHorRuleFormatted"_s, u"&Formatted Rule..."_s, frame);
     m_height = NamedTextBox(u"txtHeight"_s, 3, frame, BoxStyle::DigitsOnly);
     m_width = NamedTextBox(u"txtWidth"_s, 4, frame, BoxStyle::DigitsOnly);
     m_percent = NamedCheckBox(u"chkPercent"_s, u"%"_s, frame);
-    m_align = new LookupCombo(frame, DefaultEntry::Default);
-    m_align->setObjectName(u"cboAlign"_s);
-    m_align->addItems(AlignValues());
+    m_align = NamedCombo(u"cboAlign"_s, AlignValues(), frame);
     m_noShade = NamedCheckBox(u"chkNoShade"_s, u"&No Shade:"_s, frame);
     QLabel *height = BuddyLabel(u"lblHeight"_s, u"&Height:"_s, m_height, frame);
     QLabel *width = BuddyLabel(u"lblWidth"_s, u"&Width:"_s, m_width, frame);

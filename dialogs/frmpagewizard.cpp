@@ -8,6 +8,7 @@
 #include "dialogs/dialogparts.h"
 #include "html/valuehelpers.h"
 #include "html/wizardpage.h"
+#include "settings/files.h"
 #include "settings/paths.h"
 #include "settings/preferences.h"
 
@@ -244,6 +245,11 @@ bool FrmPageWizard::mayLeave(int step, int)
     }
 }
 
+QString FrmPageWizard::fileNameOf(std::size_t location) const
+{
+    return WizardFileName(m_locations[location]->text(), Prefs().LowerCasePaths);
+}
+
 WizardPageAnswers FrmPageWizard::answers()
 {
     WizardPageAnswers answers;
@@ -252,7 +258,7 @@ WizardPageAnswers FrmPageWizard::answers()
         answers.colours[i] = m_colours[i]->text();
     answers.headingColour = m_colours[5]->text();
     for (std::size_t i = 0; i < m_locations.size(); ++i)
-        answers.locations[i] = {m_locations[i]->text(), m_fileNames[i]};
+        answers.locations[i] = {m_locations[i]->text(), fileNameOf(i)};
     const QString headingImage = TrimSpaces(m_locations[HeadingImage]->text());
     m_imageSize->ShowPreview(headingImage);
     if (!headingImage.isEmpty() && m_imageSize->ImageWidth() > 0)
@@ -276,8 +282,6 @@ std::optional<QString> FrmPageWizard::documentFor(const QString &)
 {
     if (!checkFilesExist(m_locations))
         return std::nullopt;
-    for (std::size_t i = 0; i < m_locations.size(); ++i)
-        m_fileNames[i] = WizardFileName(m_locations[i]->text(), Prefs().LowerCasePaths);
     return BuildWizardPage(answers());
 }
 
@@ -286,7 +290,7 @@ bool FrmPageWizard::copyReferencedFiles(const QString &path)
     const QString folder = FolderOf(path);
     for (std::size_t i = 0; i < m_locations.size(); ++i) {
         const QString source = TrimSpaces(m_locations[i]->text());
-        if (!source.isEmpty() && !CopyUnlessPresent(source, folder + m_fileNames[i]))
+        if (!source.isEmpty() && !CopyFileUnlessPresent(source, folder + fileNameOf(i)))
             return false;
     }
     return true;

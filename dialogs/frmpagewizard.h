@@ -6,6 +6,7 @@
 // refers to copied beside it, and opened in the editor or a browser.
 
 #include "dialogs/wizarddialog.h"
+#include "html/wizardpage.h"
 
 #include <array>
 
@@ -16,7 +17,6 @@ namespace tavorin {
 
 class ColourSelector;
 class ImagePreview;
-struct WizardPageAnswers;
 
 class FrmPageWizard final : public WizardDialog {
     Q_OBJECT
@@ -42,19 +42,20 @@ private:
     QWidget *fileLinksPage();
     QWidget *personalPage();
     void headingFollowsText();
+    // The name the page gives the file in a location box.
+    QString fileNameOf(std::size_t location) const;
     WizardPageAnswers answers();
 
     QCheckBox *m_alwaysOnOpen = nullptr;
     SelTextBox *m_pageTitle = nullptr;
     std::array<ColourSelector *, 6> m_colours{};
-    std::array<SelTextBox *, 5> m_locations{};
-    std::array<QString, 5> m_fileNames; // the file names the page refers to
+    std::array<SelTextBox *, WizardLocationCount> m_locations{};
     SelTextBox *m_heading = nullptr;
     QCheckBox *m_headingRule = nullptr;
     QPlainTextEdit *m_introduction = nullptr;
-    std::array<SelTextBox *, 3> m_addresses{};
-    std::array<SelTextBox *, 3> m_addressTexts{};
-    std::array<SelTextBox *, 3> m_fileTexts{};
+    std::array<SelTextBox *, WizardLinkCount> m_addresses{};
+    std::array<SelTextBox *, WizardLinkCount> m_addressTexts{};
+    std::array<SelTextBox *, WizardLinkCount> m_fileTexts{};
     QPlainTextEdit *m_footer = nullptr;
     SelTextBox *m_userName = nullptr;
     SelTextBox *m_emailAddress = nullptr;

@@ -493,7 +493,7 @@ void FrmPreferences::testLocation(const LocationTab &tab)
     if (!tab.browsers)
         ViewFile(location);
     else if (!launcher().startProgram(location, {}))
-        ReportFileError(location, QStringLiteral("This file does not exist."));
+        ReportMissingFile(location);
 }
 
 // "(default)" and "Browser " + i for every browser with a name; the shown

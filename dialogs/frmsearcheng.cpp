@@ -51,8 +51,7 @@ FrmSearchEng::FrmSearchEng(QWidget *parent)
 
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(standardButtons());
-    okButton()->setObjectName(u"cmdOK"_s);
+    layout->addLayout(standardButtons(Qt::Vertical, u"cmdOK"_s));
 }
 
 void FrmSearchEng::selectAll(bool selected)

@@ -22,11 +22,7 @@ using namespace Qt::StringLiterals;
 FrmSound::FrmSound(const QString &selectedText, QWidget *parent)
     : TagDialog(u"frmSound"_s, u"Page Sound"_s, HelpTopic::PageSound, parent)
 {
-    auto *page = new QWidget;
-    settingsTabs(page);
-    okButton()->setObjectName(u"cmdOK"_s);
-    QGroupBox *frame = NamedFrame(u"fmePage"_s, QString(), page);
-    (new QVBoxLayout(page))->addWidget(frame);
+    QGroupBox *frame = settingsFrame(u"cmdOK"_s);
 
     m_file = NamedOption(u"optFile"_s, u"Local &File"_s, frame);
     m_url = NamedOption(u"optURL"_s, u"&Internet/Intranet File"_s, frame);

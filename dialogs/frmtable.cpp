@@ -26,11 +26,8 @@ QWidget *makeInput(const TableField &field, TableElement element, QWidget *paren
 {
     switch (field.kind) {
     case TableFieldKind::HAlign:
-    case TableFieldKind::VAlign: {
-        auto *combo = new LookupCombo(parent, DefaultEntry::Default);
-        combo->addItems(TableFieldItems(element, field.kind));
-        return combo;
-    }
+    case TableFieldKind::VAlign:
+        return NamedCombo({}, TableFieldItems(element, field.kind), parent);
     case TableFieldKind::Colour:
         return new ColourSelector(parent);
     case TableFieldKind::Number:

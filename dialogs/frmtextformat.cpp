@@ -39,12 +39,6 @@ FrmTextFormat *s_open = nullptr;
 
 const QString PlaceSection = QStringLiteral("Forms\\Text Appearance");
 
-LookupCombo *alignCombo(const QString &name)
-{
-    auto *combo = Named(new LookupCombo(nullptr, DefaultEntry::Default), name);
-    combo->addItems(AlignValues());
-    return combo;
-}
 
 } // namespace
 
@@ -165,7 +159,7 @@ QWidget *FrmTextFormat::headingTab()
     m_headSize->addItem(QStringLiteral("(none)"));
     for (int level = 1; level <= 6; ++level)
         m_headSize->addItem(QStringLiteral("Heading ") + QString::number(level));
-    m_headAlign = alignCombo(QStringLiteral("cboHeadAlign"));
+    m_headAlign = NamedCombo(QStringLiteral("cboHeadAlign"), AlignValues(), nullptr);
     grid->addWidget(BuddyLabel({}, QStringLiteral("Heading Type:"), m_headSize, nullptr), 0, 0);
     grid->addWidget(m_headSize, 1, 0);
     grid->addWidget(BuddyLabel({}, QStringLiteral("Alignment:"), m_headAlign, nullptr), 2, 0);
@@ -181,7 +175,7 @@ QWidget *FrmTextFormat::miscTab()
     m_dropCap = Named(new QCheckBox(QStringLiteral("Drop Cap")), QStringLiteral("chkDropCap"));
     m_centre = Named(new QCheckBox(QStringLiteral("Centre")), QStringLiteral("chkCentre"));
     m_indent = Named(new QCheckBox(QStringLiteral("Indent")), QStringLiteral("chkIndent"));
-    m_textAlign = alignCombo(QStringLiteral("cboTextAlign"));
+    m_textAlign = NamedCombo(QStringLiteral("cboTextAlign"), AlignValues(), nullptr);
     grid->addWidget(m_dropCap, 0, 0);
     grid->addWidget(m_centre, 1, 0);
     grid->addWidget(m_indent, 2, 0);

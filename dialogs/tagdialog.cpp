@@ -3,10 +3,12 @@
 #include "app/helpwindow.h"
 #include "dialogs/dialogparts.h"
 #include "html/insertstate.h"
+#include "html/valuehelpers.h"
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -52,9 +54,9 @@ std::optional<QString> TagDialog::Run()
     return m_result;
 }
 
-QBoxLayout *TagDialog::standardButtons(Qt::Orientation orientation)
+QBoxLayout *TagDialog::standardButtons(Qt::Orientation orientation, const QString &okName)
 {
-    m_ok = NamedButton(QStringLiteral("cmdOk"), QStringLiteral("OK"), this);
+    m_ok = NamedButton(okName, QStringLiteral("OK"), this);
     QPushButton *cancel = NamedButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), this);
     QPushButton *help = NamedButton(QStringLiteral("cmdHelp"), QStringLiteral("Help"), this);
     m_ok->setDefault(true);
@@ -82,7 +84,7 @@ QTabWidget *TagDialog::tabFrame(const QString &name)
     return tabs;
 }
 
-QTabWidget *TagDialog::settingsTabs(QWidget *standard, QWidget *advanced)
+QTabWidget *TagDialog::settingsTabs(QWidget *standard, QWidget *advanced, const QString &okName)
 {
     QTabWidget *tabs = tabFrame(QStringLiteral("sstSettingsTab"));
     tabs->addTab(standard, TabCaption(QStringLiteral("Standard Settings")));
@@ -91,8 +93,29 @@ QTabWidget *TagDialog::settingsTabs(QWidget *standard, QWidget *advanced)
     tabs->setCurrentIndex(0);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(tabs);
-    layout->addLayout(standardButtons());
+    layout->addLayout(standardButtons(Qt::Vertical, okName));
     return tabs;
+}
+
+QGroupBox *TagDialog::settingsFrame(const QString &okName)
+{
+    auto *page = new QWidget;
+    settingsTabs(page, nullptr, okName);
+    QGroupBox *frame = NamedFrame(QStringLiteral("fmePage"), QString(), page);
+    (new QVBoxLayout(page))->addWidget(frame);
+    return frame;
+}
+
+bool TagDialog::refuseEntry(QWidget *entry, const QString &what)
+{
+    ReportRequiredEntry(what);
+    focusEntry(entry);
+    return false;
+}
+
+bool TagDialog::requireEntry(QWidget *entry, const QString &text, const QString &what)
+{
+    return HasValue(text) || refuseEntry(entry, what);
 }
 
 void TagDialog::focusEntry(QWidget *widget)

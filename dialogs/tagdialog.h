@@ -18,6 +18,7 @@
 #include <optional>
 
 class QBoxLayout;
+class QGroupBox;
 class QPushButton;
 class QTabWidget;
 
@@ -45,9 +46,10 @@ protected:
     // focusEntry on the entry at fault.
     virtual std::optional<QString> buildResult() = 0;
 
-    // The OK, Cancel and Help buttons (cmdOk, cmdCancel, cmdHelp) in a
+    // The OK, Cancel and Help buttons (okName, cmdCancel, cmdHelp) in a
     // column or a row, OK the default button.
-    QBoxLayout *standardButtons(Qt::Orientation orientation = Qt::Vertical);
+    QBoxLayout *standardButtons(Qt::Orientation orientation = Qt::Vertical,
+                                const QString &okName = QStringLiteral("cmdOk"));
     QPushButton *okButton() const { return m_ok; }
 
     // A tab frame (named name) whose pages are enabled only while shown.
@@ -55,9 +57,18 @@ protected:
     // The usual body of a tabbed dialog: the tab frame "sstSettingsTab" with
     // the pages "  Standard Settings  " and, when given, "  Advanced
     // Settings  ", beside the column of buttons; the first page shown.
-    QTabWidget *settingsTabs(QWidget *standard, QWidget *advanced = nullptr);
+    QTabWidget *settingsTabs(QWidget *standard, QWidget *advanced = nullptr,
+                             const QString &okName = QStringLiteral("cmdOk"));
+    // The body of a dialog with one page of settings: settingsTabs with a
+    // standard page holding the frame "fmePage", which is returned.
+    QGroupBox *settingsFrame(const QString &okName);
     // Shows the tab that holds widget and gives it the focus.
     void focusEntry(QWidget *widget);
+    // Reports a required entry ("Please " + what + ".") and gives the
+    // entry the focus; always false.
+    bool refuseEntry(QWidget *entry, const QString &what);
+    // True when text holds more than spaces; otherwise refuseEntry.
+    bool requireEntry(QWidget *entry, const QString &text, const QString &what);
 
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

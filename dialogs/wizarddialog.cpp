@@ -245,16 +245,6 @@ bool WizardDialog::checkFilesExist(std::span<SelTextBox *const> boxes)
     return true;
 }
 
-void WizardDialog::ReportMissingFile(const QString &path)
-{
-    ReportFileError(path, u"This file does not exist."_s);
-}
-
-bool WizardDialog::CopyUnlessPresent(const QString &source, const QString &target)
-{
-    return FileExists(target) || CopyFile(source, target);
-}
-
 void WizardDialog::save()
 {
     const QString path = SaveAsDialog(m_target, HtmlFilterKind);

@@ -101,11 +101,6 @@ protected:
     // otherwise that box takes the focus, "This file does not exist." is
     // reported and the answer is false.
     bool checkFilesExist(std::span<SelTextBox *const> boxes);
-    // "This file does not exist." as the file error for path.
-    static void ReportMissingFile(const QString &path);
-    // Copies source to target unless a file is already there (nothing is
-    // ever overwritten); false when the copy failed (reported).
-    static bool CopyUnlessPresent(const QString &source, const QString &target);
 
     std::optional<QString> buildResult() override;
     void closeEvent(QCloseEvent *event) override;

@@ -23,7 +23,7 @@ QString tablePart(const QString &element, const QString &text, bool comments, co
 
 int QuickTableCount(const QString &typed)
 {
-    return int(std::clamp<long long>(LeadingNumber(typed), 1, 99));
+    return LeadingNumberWithin(typed, 1, 99);
 }
 
 QString BuildQuickTable(const QuickTableOptions &options)

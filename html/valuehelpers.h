@@ -57,8 +57,8 @@ QString ApostropheToBacktick(const QString &text);
 QString RequiredEntryMessage(const QString &what);
 
 // When HasValue(text) fails: shows RequiredEntryMessage(what) (title
-// "Information Required", exclamation icon, OK) and returns false. The
-// dialog's RequireEntry puts the focus on its control after a false.
+// "Information Required", exclamation icon, OK) and returns false. A
+// dialog's requireEntry puts the focus on its control after a false.
 bool RequireValue(const QString &text, const QString &what);
 // Shows that message for an entry the caller found missing; always false.
 bool ReportRequiredEntry(const QString &what);

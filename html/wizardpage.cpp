@@ -18,22 +18,20 @@ namespace {
 const QString CrLf = QStringLiteral("\r\n");
 const QString CrLf2 = QStringLiteral("\r\n\r\n");
 
-QString comment(const QString &text) { return CommentTag(text); }
-
 // A part between its start and end comments, each on a line of its own with
 // a blank line around the content.
 QString section(const QString &name, const QString &content)
 {
-    return CrLf + comment(QStringLiteral("Start Of ") + name) + CrLf2 + content + CrLf2
-        + comment(QStringLiteral("End Of ") + name) + CrLf2;
+    return CrLf + CommentTag(QStringLiteral("Start Of ") + name) + CrLf2 + content + CrLf2
+        + CommentTag(QStringLiteral("End Of ") + name) + CrLf2;
 }
 
 // A heading in the heading colour, when one is chosen.
 QString colouredHeading(const QString &heading, const QString &colour)
 {
     if (!HasValue(colour))
-        return CrLf + heading;
-    return CrLf + FontColourTag(CrLf + heading + CrLf, colour);
+        return heading;
+    return FontColourTag(CrLf + heading + CrLf, colour);
 }
 
 QString ruleBlock() { return section(QStringLiteral("Horizontal Rule"), QStringLiteral("<HR>")); }
@@ -62,9 +60,7 @@ QString headingImage(const WizardPageAnswers &answers)
 QString headingText(const WizardPageAnswers &answers)
 {
     const QString heading = HeadingTag(answers.heading, 1, Prefs().IndentCode, QStringLiteral("Center"));
-    return CrLf + comment(QStringLiteral("Start Of Heading Text")) + CrLf
-        + colouredHeading(heading, answers.headingColour) + CrLf2
-        + comment(QStringLiteral("End Of Heading Text")) + CrLf2;
+    return section(QStringLiteral("Heading Text"), colouredHeading(heading, answers.headingColour));
 }
 
 QString textBlock(const QString &name, const QString &text)
@@ -72,8 +68,9 @@ QString textBlock(const QString &name, const QString &text)
     return section(name, QStringLiteral("<BR>") + CrLf + LinesToBreaks(text) + QStringLiteral("<P>"));
 }
 
-// A titled list of links, one per line inside a BLOCKQUOTE; "" without links.
-QString linkList(const QString &name, const QString &title, const QString &colour, const QStringList &links)
+// A list of links under its name as a heading, one per line inside a
+// BLOCKQUOTE; "" without links.
+QString linkList(const QString &name, const QString &colour, const QStringList &links)
 {
     if (links.isEmpty())
         return {};
@@ -81,10 +78,8 @@ QString linkList(const QString &name, const QString &title, const QString &colou
     for (const QString &link : links)
         list += CrLf + link + QStringLiteral("<BR>");
     list += CrLf;
-    return CrLf + comment(QStringLiteral("Start Of ") + name) + CrLf
-        + colouredHeading(HeadingTag(title, 2, Prefs().IndentCode, QString()), colour) + CrLf + CrLf
-        + FormatTag(QStringLiteral("Increase Indent"), list) + CrLf2
-        + comment(QStringLiteral("End Of ") + name) + CrLf2;
+    return section(name, colouredHeading(HeadingTag(name, 2, Prefs().IndentCode, QString()), colour) + CrLf2
+                             + FormatTag(QStringLiteral("Increase Indent"), list));
 }
 
 QStringList internetLinks(const WizardPageAnswers &answers)
@@ -151,16 +146,14 @@ QString BuildWizardPage(const WizardPageAnswers &answers)
         page += ruleBlock();
     if (HasValue(answers.introduction))
         page += textBlock(QStringLiteral("Introduction Text"), answers.introduction);
-    page += linkList(QStringLiteral("Internet Links"), QStringLiteral("Internet Links"), answers.headingColour,
-                     internetLinks(answers));
-    page += linkList(QStringLiteral("Local Links"), QStringLiteral("Local Links"), answers.headingColour,
-                     fileLinks(answers));
+    page += linkList(QStringLiteral("Internet Links"), answers.headingColour, internetLinks(answers));
+    page += linkList(QStringLiteral("Local Links"), answers.headingColour, fileLinks(answers));
     if (HasValue(answers.footer))
         page += textBlock(QStringLiteral("End Text"), answers.footer);
     if (answers.useEmail && !answers.emailAddress.trimmed().isEmpty())
         page += ownerDetails(answers);
     page += ruleBlock() + documentInfo(answers);
-    return page + CrLf + QStringLiteral("</BODY>") + CrLf2 + comment(QStringLiteral("End Of Document Body Section"))
+    return page + CrLf + QStringLiteral("</BODY>") + CrLf2 + CommentTag(QStringLiteral("End Of Document Body Section"))
         + CrLf2 + CrLf + QStringLiteral("</HTML>");
 }
 

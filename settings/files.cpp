@@ -455,6 +455,11 @@ bool CopyFile(const QString &source, const QString &destination)
     return false;
 }
 
+bool CopyFileUnlessPresent(const QString &source, const QString &destination)
+{
+    return FileExists(destination) || CopyFile(source, destination);
+}
+
 bool CopyFileTo(const QString &source, const QString &folder)
 {
     const QString destination = folder + FileNameOf(source);
@@ -488,7 +493,7 @@ bool OpensInBrowser(const QString &location)
 bool OpenWithShell(const QString &target)
 {
     if (!IsAddress(target) && !FileExists(target)) {
-        ReportFileError(target, QStringLiteral("This file does not exist."));
+        ReportMissingFile(target);
         return false;
     }
     launcher().openWithDesktop(target);
@@ -513,6 +518,11 @@ void SetBrowserViewer(std::function<void(const QString &)> viewer)
 void ReportFileError(const QString &path, const QString &message)
 {
     MsgBox(u'(' + path + u')' + CrLfCrLf + message, MessageButtons::Ok, MessageIcon::Exclamation, FileErrorTitle);
+}
+
+void ReportMissingFile(const QString &path)
+{
+    ReportFileError(path, QStringLiteral("This file does not exist."));
 }
 
 QString FileErrorMessage(int error, const QString &fallback)
@@ -572,7 +582,7 @@ QString MakeRelativeLocation(const QString &target, const QString &documentFolde
     const QString path = TrimSpaces(IsLinuxPath(target) ? target : ToPathBackslashes(target));
     const QString folder = withSeparator(TrimSpaces(documentFolder));
     if (!FileExists(path)) {
-        ReportFileError(path, QStringLiteral("This file does not exist."));
+        ReportMissingFile(path);
         return {};
     }
     // Without a document folder there is nothing to be relative to.

@@ -87,6 +87,9 @@ bool WriteTextFile(const QString &text, const QString &path, TextEncoding encodi
 
 // Copies a file, replacing destination as a whole; reports a failure.
 bool CopyFile(const QString &source, const QString &destination);
+// Copies source to destination unless a file is already there (nothing is
+// ever overwritten); false when the copy failed (reported).
+bool CopyFileUnlessPresent(const QString &source, const QString &destination);
 // Copies source into folder (ending with a separator), asking before an
 // existing file is replaced; false when declined or failed.
 bool CopyFileTo(const QString &source, const QString &folder);
@@ -108,6 +111,8 @@ void SetBrowserViewer(std::function<void(const QString &target)> viewer);
 
 // "(" + path + ")", a blank line and message in a "File Error" box.
 void ReportFileError(const QString &path, const QString &message);
+// "This file does not exist." as the file error for path.
+void ReportMissingFile(const QString &path);
 // The message for an error number, or fallback for numbers without one.
 QString FileErrorMessage(int error, const QString &fallback);
 // Reports an error by number: out of memory in its own box, anything else

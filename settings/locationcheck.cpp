@@ -53,7 +53,7 @@ void ReportLocationProblem(LocationProblem problem, const QString &location)
         ReportRequiredEntry(QStringLiteral("enter the file location"));
         break;
     case LocationProblem::NoFile:
-        ReportFileError(location, QStringLiteral("This file does not exist."));
+        ReportMissingFile(location);
         break;
     case LocationProblem::None:
         break;

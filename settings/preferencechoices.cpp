@@ -100,7 +100,7 @@ QStringList RecentTemplates()
 
 int TabStopsFromText(const QString &text)
 {
-    return int(std::clamp<long long>(LeadingNumber(text), 0, INT_MAX));
+    return LeadingNumberWithin(text, 0, INT_MAX);
 }
 
 } // namespace tavorin
