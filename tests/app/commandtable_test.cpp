@@ -96,7 +96,6 @@ private Q_SLOTS:
         QTest::newRow("cut nothing keeps the clipboard") << u"Cut"_s << none << u"old"_s << CommandAction::Nothing << none << none;
         QTest::newRow("paste keeps the selection's line break out") << u"Paste"_s << u"old\r\n"_s << u"a\r\nb\r\n"_s << CommandAction::Insert << u"a\r\nb\r\n"_s << none;
         QTest::newRow("delete nothing") << u"Delete"_s << none << none << CommandAction::Nothing << none << none;
-        QTest::newRow("undo") << u"Undo"_s << u"x"_s << none << CommandAction::Undo << none << none;
         QTest::newRow("insert file after a line break") << u"insert file"_s << u"x\r\n"_s << none << CommandAction::InsertFile << none << u"\r\n"_s;
     }
     void actions()
@@ -130,15 +129,6 @@ private Q_SLOTS:
             QCOMPARE(c[1].mid(tag.start, tag.length), c[3]);
         }
         QVERIFY(!InsertCancelled); // deciding shows nothing and sets nothing
-    }
-
-    void unknownCommandsInsertNothing()
-    {
-        ScriptedFacades facades;
-        const CommandOutcome outcome = decide(u"Bolder"_s, u"x"_s, {}, u"<HTML><BODY>"_s, u"clip"_s);
-        QCOMPARE(outcome.action, CommandAction::Unknown);
-        QVERIFY(outcome.text.isEmpty());
-        QVERIFY(facades.dialogs.asked().isEmpty());
     }
 
     // A dialog edits the selection without its line break, which follows the

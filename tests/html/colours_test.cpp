@@ -18,7 +18,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("value");     // 0x00BBGGRR; -1 for no value of its own
         QTest::addColumn<int>("indicator"); // what the indicator shows
         QTest::newRow("gray") << u"gray"_s << QString() << 0x7F7F7F << 0x7F7F7F;
-        QTest::newRow("Gray") << u"Gray"_s << QString() << 0x7F7F7F << 0x7F7F7F;
         QTest::newRow("red in the low byte") << u"Red"_s << QString() << 0x0000FF << 0x0000FF;
         QTest::newRow("orange, lower case") << u"#ff8000"_s << QString() << 0x0080FF << 0x0080FF;
         QTest::newRow("short hex") << u"#12"_s << QString() << 0x000012 << 0x000012;

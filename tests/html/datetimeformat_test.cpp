@@ -1,9 +1,12 @@
 #include "html/datetimeformat.h"
+#include "tests/html/golden.h"
 
 #include <QLocale>
 #include <QTest>
 
 using namespace tavorin;
+using namespace tavorin::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -22,55 +25,19 @@ private Q_SLOTS:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
     void cleanupTestCase() { QLocale::setDefault(QLocale::system()); }
 
-    void formats_data()
-    {
-        QTest::addColumn<QDateTime>("moment");
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("expected");
-
-        const QDateTime afternoon = at(14, 5, 9);
-        // The date patterns the preferences dialog offers.
-        QTest::newRow("default date") << afternoon << "dddd, d mmmm yyyy" << "Monday, 1 March 1999";
-        QTest::newRow("short date form") << afternoon << "ddddd" << "01/03/1999";
-        QTest::newRow("long date form") << afternoon << "dddddd" << "Monday, 1 March 1999";
-        QTest::newRow("mm/dd/yy") << afternoon << "mm/dd/yy" << "03/01/99";
-
-        // The time patterns the preferences dialog offers (a selection).
-        QTest::newRow("default time") << afternoon << "h:nn AM/PM" << "2:05 PM";
-        QTest::newRow("locale designator") << afternoon << "hh:nn AMPM" << "02:05 pm";
-        QTest::newRow("lower designator") << afternoon << "h:nn:ss am/pm" << "2:05:09 pm";
-        QTest::newRow("designator first") << afternoon << "AM/PM h" << "PM 2";
-
-        // Around midnight and noon.
-        QTest::newRow("midnight 12-hour") << at(0, 7) << "h:nn AM/PM" << "12:07 AM";
-        QTest::newRow("noon 12-hour") << at(12, 0) << "h:nn am/pm" << "12:00 pm";
-
-        // Codes beyond the offered patterns.
-        QTest::newRow("abbreviated weekday") << afternoon << "ddd d" << "Mon 1";
-        QTest::newRow("month without zero") << afternoon << "d/m" << "1/3";
-        QTest::newRow("minutes after hours") << afternoon << "hh:mm" << "14:05";
-        QTest::newRow("minutes before seconds") << afternoon << "mm:ss" << "05:09";
-        QTest::newRow("single letters") << afternoon << "h:n:s" << "14:5:9";
-        QTest::newRow("single-letter designator") << afternoon << "h A/P" << "2 P";
-        QTest::newRow("day of the year") << afternoon << "y" << "60";
-        QTest::newRow("codes in capitals") << afternoon << "DD/MM/YYYY" << "01/03/1999";
-
-        // Literal text.
-        QTest::newRow("punctuation stands") << afternoon << "d, -mmm- (yyyy)!" << "1, -Mar- (1999)!";
-        QTest::newRow("quoted text") << afternoon << "\"Updated\" dddd" << "Updated Monday";
-        QTest::newRow("unterminated quote") << afternoon << "d \"mmmm" << "1 mmmm";
-        QTest::newRow("backslash escapes") << afternoon << "\\d d\\\\" << "d 1\\";
-        QTest::newRow("apostrophe is plain") << afternoon << "h o'clock" << "14 o'clock";
-        QTest::newRow("empty pattern") << afternoon << "" << "";
-
-        QTest::newRow("two-digit year") << QDateTime(QDate(2005, 11, 20), QTime(23, 59)) << "yy" << "05";
-    }
+    // The patterns the preferences dialog offers, codes beyond them, literal
+    // text, and the hours around midnight and noon.
     void formats()
     {
-        QFETCH(QDateTime, moment);
-        QFETCH(QString, pattern);
-        QFETCH(QString, expected);
-        QCOMPARE(FormatDateTime(moment, pattern), expected);
+        Transcript t(u"datetimeformat/formats.txt"_s);
+        t.addEach({u"dddd, d mmmm yyyy"_s, u"ddddd"_s, u"dddddd"_s, u"mm/dd/yy"_s, u"h:nn AM/PM"_s, u"hh:nn AMPM"_s,
+                   u"h:nn:ss am/pm"_s, u"AM/PM h"_s, u"ddd d"_s, u"d/m"_s, u"hh:mm"_s, u"mm:ss"_s, u"h:n:s"_s,
+                   u"h A/P"_s, u"y"_s, u"DD/MM/YYYY"_s, u"d, -mmm- (yyyy)!"_s, u"\"Updated\" dddd"_s, u"d \"mmmm"_s,
+                   u"\\d d\\\\"_s, u"h o'clock"_s, QString()},
+                  [](const QString &pattern) { return FormatDateTime(at(14, 5, 9), pattern); });
+        t.add(u"midnight"_s, FormatDateTime(at(0, 7), u"h:nn AM/PM"_s));
+        t.add(u"noon"_s, FormatDateTime(at(12, 0), u"h:nn am/pm"_s));
+        t.add(u"two-digit year"_s, FormatDateTime(QDateTime(QDate(2005, 11, 20), QTime(23, 59)), u"yy"_s));
     }
 
     // Names, designators and separators follow the locale.

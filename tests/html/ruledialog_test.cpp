@@ -25,6 +25,7 @@ private Q_SLOTS:
         QCOMPARE(BuildRule(RuleOptions{true, {}, u"300"_s, false, {}, false}), u"<HR WIDTH=\"300\">"_s);
     }
 
+    // Spellings the builder never writes; the round trip covers the rest.
     void reads_data()
     {
         QTest::addColumn<QString>("selected");
@@ -32,9 +33,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("width");
         QTest::addColumn<bool>("percent");
         QTest::addColumn<bool>("noShade");
-        QTest::newRow("per cent width") << u"<HR WIDTH=\"75%\">"_s << true << u"75"_s << true << false;
         QTest::newRow("pixel width") << u"<hr width=75>"_s << true << u"75"_s << false << false;
-        QTest::newRow("noshade alone") << u"<HR noshade>"_s << true << QString() << false << true;
         QTest::newRow("noshade on a new line") << u"<HR\r\nNOSHADE>"_s << true << QString() << false << true;
         QTest::newRow("noshade at the first character") << u"NOSHADE"_s << false << QString() << false << false;
         QTest::newRow("plain") << u"<HR>"_s << false << QString() << false << false;

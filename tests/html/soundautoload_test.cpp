@@ -1,6 +1,6 @@
 // The sound and auto-load dialogs' readers and builders: their examples,
-// the consistency of the player's boxes, the refresh with only a number,
-// the limits of volume and delay, and round trips over generated tags.
+// the consistency of the player's boxes, the values refused, and round trips
+// over every volume and delay allowed.
 
 #include "html/autoloaddialog.h"
 #include "html/sounddialog.h"
@@ -39,43 +39,27 @@ class SoundAutoLoadTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void buildsSounds_data()
-    {
-        QTest::addColumn<SoundOptions>("options");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("example") << sound(80, false, true, true, u"sounds/tune.mid"_s)
-                                 << u"<EMBED SRC=\"sounds/tune.mid\" VOLUME=\"80\" HIDDEN=\"True\" LOOP=\"True\" "
-                                    "AUTOSTART=\"True\">"_s;
-        QTest::newRow("visible player started by hand")
-            << sound(0, true, false, false)
-            << u"<EMBED SRC=\"tune.mid\" VOLUME=\"0\" CONTROLS=\"SmallConsole\" WIDTH=\"145\" HEIGHT=\"25\">"_s;
-    }
     void buildsSounds()
     {
-        QFETCH(SoundOptions, options);
-        QFETCH(QString, expected);
-        QCOMPARE(BuildSound(options), expected);
+        QCOMPARE(BuildSound(sound(80, false, true, true, u"sounds/tune.mid"_s)),
+                 u"<EMBED SRC=\"sounds/tune.mid\" VOLUME=\"80\" HIDDEN=\"True\" LOOP=\"True\" AUTOSTART=\"True\">"_s);
+        QCOMPARE(BuildSound(sound(0, true, false, false)),
+                 u"<EMBED SRC=\"tune.mid\" VOLUME=\"0\" CONTROLS=\"SmallConsole\" WIDTH=\"145\" HEIGHT=\"25\">"_s);
     }
 
+    // Beside the round trips below, which reach every volume and delay allowed.
     void readsSounds_data()
     {
         QTest::addColumn<QString>("selected");
         QTest::addColumn<SoundOptions>("expected");
-        QTest::newRow("example") << u"<EMBED SRC=\"sounds/tune.mid\" VOLUME=\"80\" HIDDEN=\"True\" LOOP=\"True\" "
-                                    "AUTOSTART=\"True\">"_s
-                                 << sound(80, false, true, true, u"sounds/tune.mid"_s);
         QTest::newRow("console, any case, over lines")
             << u"<embed src=tune.mid\r\ncontrols=smallconsole loop=TRUE autostart=false>"_s
             << sound(100, true, true, false);
         QTest::newRow("another console: hidden, so it starts by itself")
             << u"<EMBED SRC=\"tune.mid\" CONTROLS=\"Console\">"_s << sound(100, false, false, true);
         QTest::newRow("nothing: hidden and automatic") << QString() << sound(100, false, false, true, {});
-        QTest::newRow("last volume allowed") << u"<EMBED SRC=tune.mid VOLUME=100 CONTROLS=SmallConsole>"_s
-                                             << sound(100, true, false, false);
         QTest::newRow("first volume refused") << u"<EMBED SRC=tune.mid VOLUME=101 CONTROLS=SmallConsole>"_s
                                               << sound(100, true, false, false);
-        QTest::newRow("lowest volume") << u"<EMBED SRC=tune.mid VOLUME=\"0\" CONTROLS=SmallConsole>"_s
-                                       << sound(0, true, false, false);
         QTest::newRow("negative volume") << u"<EMBED SRC=tune.mid VOLUME=\"-1\" CONTROLS=SmallConsole>"_s
                                          << sound(100, true, false, false);
         QTest::newRow("volume no number") << u"<EMBED SRC=tune.mid VOLUME=\"loud\" CONTROLS=SmallConsole>"_s
@@ -116,18 +100,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("selected");
         QTest::addColumn<AutoLoadOptions>("expected");
-        QTest::newRow("only a number: the page itself")
-            << u"<META HTTP-EQUIV=\"Refresh\" CONTENT=\"5\">"_s << autoLoad(5);
-        QTest::newRow("next page") << u"<META HTTP-EQUIV=\"Refresh\" CONTENT=\"10;URL=next.htm\">"_s
-                                   << autoLoad(10, AutoLoadTarget::LocalFile, u"next.htm"_s);
         QTest::newRow("address, any case, blanks")
             << u"<meta http-equiv=\"refresh\"\r\ncontent=\"30; url=http://server/a.htm\">"_s
             << autoLoad(30, AutoLoadTarget::Internet, u"http://server/a.htm"_s);
         QTest::newRow("unquoted") << u"<META HTTP-EQUIV=Refresh CONTENT=7;URL=b.htm>"_s
                                   << autoLoad(7, AutoLoadTarget::LocalFile, u"b.htm"_s);
-        QTest::newRow("last delay allowed") << u"<META CONTENT=\"999\">"_s << autoLoad(999);
         QTest::newRow("first delay refused") << u"<META CONTENT=\"1000\">"_s << autoLoad(1);
-        QTest::newRow("lowest delay") << u"<META CONTENT=\"0\">"_s << autoLoad(0);
         QTest::newRow("negative delay") << u"<META CONTENT=\"-3\">"_s << autoLoad(1);
         QTest::newRow("no CONTENT: nothing read") << u"<META HTTP-EQUIV=\"Refresh\" URL=a.htm>"_s << autoLoad(1);
         QTest::newRow("URL without =") << u"<META CONTENT=\"2;URL\">"_s << autoLoad(2);
@@ -143,8 +121,8 @@ private Q_SLOTS:
     {
         OptionGenerator generate;
         const QStringList sources{u"tune.mid"_s, u"sounds/a b.wav"_s, u"http://server/x.au"_s};
-        for (int round = 0; round < 200; ++round) {
-            SoundOptions options = sound(generate.index(MaximumVolume + 1), generate.flip(), generate.flip(),
+        for (int round = 0; round < 2 * (MaximumVolume + 1); ++round) {
+            SoundOptions options = sound(round % (MaximumVolume + 1), generate.flip(), generate.flip(),
                                          generate.flip(), generate.pick(sources));
             options.sourceKind = options.source.startsWith(u"http"_s) ? LinkKind::Internet : LinkKind::LocalFile;
             KeepSoundConsistent(options);
@@ -158,8 +136,8 @@ private Q_SLOTS:
         OptionGenerator generate;
         const QStringList files{u"next.htm"_s, u"pages/b.htm"_s};
         const QStringList addresses{u"http://server/"_s, u"https://server/a.htm?x=1"_s};
-        for (int round = 0; round < 200; ++round) {
-            AutoLoadOptions options = autoLoad(generate.index(MaximumDelay + 1), AutoLoadTarget(generate.index(3)));
+        for (int delay = 0; delay <= MaximumDelay; ++delay) {
+            AutoLoadOptions options = autoLoad(delay, AutoLoadTarget(generate.index(3)));
             if (options.target != AutoLoadTarget::Current)
                 options.location = generate.pick(options.target == AutoLoadTarget::Internet ? addresses : files);
             const QString text = BuildAutoLoad(options);

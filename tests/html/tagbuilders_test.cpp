@@ -4,6 +4,7 @@
 #include "html/linktags.h"
 #include "html/metatags.h"
 #include "settings/preferences.h"
+#include "tests/html/golden.h"
 #include "tests/support/scripteddialogs.h"
 
 #include <QLocale>
@@ -24,31 +25,17 @@ private Q_SLOTS:
         InsertCancelled = false;
     }
 
-    void formatTag_data()
+    void formatTags()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("indentCode");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("name any case") << u"sTrIkEoUt"_s << u"x"_s << false << u"<STRIKE>x</STRIKE>"_s;
-        QTest::newRow("centre indented") << u"Centre"_s << u"Hello"_s << true << u"<CENTER>\r\n\tHello\r\n</CENTER>"_s;
-        QTest::newRow("centre flat") << u"Centre"_s << u"Hello"_s << false << u"<CENTER>\r\nHello\r\n</CENTER>"_s;
-        QTest::newRow("preformatted never indented") << u"Preformatted"_s << u"a\r\nb"_s << true << u"<PRE>\r\na\r\nb\r\n</PRE>"_s;
-        QTest::newRow("increase indent") << u"Increase Indent"_s << u"a\r\n\r\nb"_s << true
-                                         << u"<BLOCKQUOTE>\r\n\ta\r\n\r\n\tb\r\n</BLOCKQUOTE>"_s;
-        QTest::newRow("blockquote already on lines") << u"Blockquote"_s << u"\r\nx\r\n"_s << true
-                                                     << u"<BLOCKQUOTE>\r\n\tx\r\n</BLOCKQUOTE>"_s;
-        QTest::newRow("table data cell, empty") << u"Table Data Cell"_s << u""_s << true << u"<TD>\r\n</TD>"_s;
-        QTest::newRow("unknown") << u"Bolder"_s << u"x"_s << true << QString();
-    }
-    void formatTag()
-    {
-        QFETCH(QString, command);
-        QFETCH(QString, text);
-        QFETCH(bool, indentCode);
-        QFETCH(QString, expected);
-        Prefs().IndentCode = indentCode;
-        QCOMPARE(FormatTag(command, text), expected);
+        Transcript t(u"tagbuilders/format.txt"_s);
+        const QList<std::tuple<QString, QString, bool>> cases{
+            {u"sTrIkEoUt"_s, u"x"_s, false}, {u"Centre"_s, u"Hello"_s, true}, {u"Centre"_s, u"Hello"_s, false},
+            {u"Preformatted"_s, u"a\r\nb"_s, true}, {u"Increase Indent"_s, u"a\r\n\r\nb"_s, true},
+            {u"Blockquote"_s, u"\r\nx\r\n"_s, true}, {u"Table Data Cell"_s, QString(), true}, {u"Bolder"_s, u"x"_s, true}};
+        for (const auto &[command, text, indent] : cases) {
+            Prefs().IndentCode = indent;
+            t.add(command + (indent ? u" indented "_s : u" flat "_s) + text, FormatTag(command, text));
+        }
     }
 
     void everyFormatCommandBuildsItsTag()
@@ -81,49 +68,31 @@ private Q_SLOTS:
         QVERIFY(InsertCancelled);
     }
 
-    void builders_data()
-    {
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("font all") << FontTag(u"t"_s, u" Arial "_s, u"+1"_s, u"Red"_s)
-                                  << u"<FONT FACE=\"Arial\" SIZE=\"+1\" COLOR=\"Red\">t</FONT>"_s;
-        QTest::newRow("font none") << FontTag(u"t"_s, u""_s, u"(default)"_s, u"(none)"_s) << u"<FONT>t</FONT>"_s;
-        QTest::newRow("drop cap accented") << DropCap(u"été"_s) << u"<FONT SIZE=\"+2\">É</FONT>té"_s;
-        QTest::newRow("drop cap keeps a surrogate pair whole") << DropCap(u"\U0001D49Cbc"_s) << u"<FONT SIZE=\"+2\">\U0001D49C</FONT>bc"_s;
-        QTest::newRow("drop cap empty") << DropCap(QString()) << u"<FONT SIZE=\"+2\"></FONT>"_s;
-        QTest::newRow("comment") << CommentTag(u"Hi"_s) << u"<!-- Hi -->"_s;
-        QTest::newRow("paragraph") << ParagraphTag(u"p"_s) + ParagraphTag(QString()) << u"<P>p</P><P>"_s;
-        QTest::newRow("div indented") << AlignDivTag(u"a\r\nb"_s, u"Center"_s, true)
-                                      << u"<DIV ALIGN=\"Center\">\r\n\ta\r\n\tb\r\n</DIV>"_s;
-        QTest::newRow("heading aligned indented") << HeadingTag(u"T"_s, 1, true, u"Center"_s) << u"<H1 ALIGN=\"Center\">\r\n\tT\r\n</H1>"_s;
-        QTest::newRow("heading levels 0 and 7") << HeadingTag(u"T"_s, 0, false, QString()) + HeadingTag(u"T"_s, 7, false, QString())
-                                                << u"<H6>\r\nT\r\n</H6><H6>\r\nT\r\n</H6>"_s;
-        QTest::newRow("ordered 1") << OrderedListTag(u"<LI>a"_s, u"1"_s, false) << u"<OL>\r\n<LI>a\r\n</OL>"_s;
-        QTest::newRow("ordered indented") << OrderedListTag(u"<LI>a\r\n<LI>b"_s, u"A"_s, true)
-                                          << u"<OL TYPE=\"A\">\r\n\t<LI>a\r\n\t<LI>b\r\n</OL>"_s;
-        QTest::newRow("item, term, description, title")
-            << ListItemTag(u"x"_s) + DefinitionTermTag(u"y"_s) + DefinitionDescTag(u"z"_s) + TitleTag(u"My page"_s)
-            << u"<LI>x<DT>y<DD>z<TITLE>My page</TITLE>"_s;
-        QTest::newRow("target none") << LinkTag(u"a.htm"_s, u"A"_s, u"(none)"_s, QString()) << u"<A HREF=\"a.htm\">A</A>"_s;
-        QTest::newRow("target and extra") << LinkTag(u" a.htm "_s, u"A"_s, u"_top"_s, u" NAME=\"n\""_s)
-                                          << u"<A HREF=\"a.htm\" TARGET=\"_top\" NAME=\"n\">A</A>"_s;
-        QTest::newRow("mailto") << MailtoLink(u" me@x.org "_s) << u"<A HREF=\"mailto:me@x.org\">me@x.org</A>"_s;
-        QTest::newRow("anchor gets #") << AnchorRefLink(u" top "_s, u"Up"_s, QString(), QString()) << u"<A HREF=\"#top\">Up</A>"_s;
-        QTest::newRow("anchor keeps #") << AnchorRefLink(u"#top"_s, u"Up"_s, QString(), QString()) << u"<A HREF=\"#top\">Up</A>"_s;
-        QTest::newRow("named blank text") << NamedLink(u"docs/a.htm#top"_s, u"  "_s, QString(), QString())
-                                          << u"<A HREF=\"docs/a.htm#top\">a.htm</A>"_s;
-        QTest::newRow("named backslash") << NamedLink(u"docs\\b.htm"_s, QString(), QString(), QString())
-                                         << u"<A HREF=\"docs\\b.htm\">b.htm</A>"_s;
-        QTest::newRow("file link slashes") << FileLink(u"web\\a.htm"_s, u"A"_s, QString(), QString()) << u"<A HREF=\"web/a.htm\">A</A>"_s;
-        QTest::newRow("file link file: text") << FileLink(u"FILE:///c:\\web\\a.htm"_s, QString(), QString(), QString())
-                                              << u"<A HREF=\"FILE:///c:/web/a.htm\">a.htm</A>"_s;
-        QTest::newRow("home page") << HomePageLink() << u"<A HREF=\"https://www.kestavel.example/tavorin/\">Tavorin</A>"_s;
-    }
     void builders()
     {
-        QFETCH(QString, result);
-        QFETCH(QString, expected);
-        QCOMPARE(result, expected);
+        Transcript t(u"tagbuilders/builders.txt"_s);
+        t.add(u"font all"_s, FontTag(u"t"_s, u" Arial "_s, u"+1"_s, u"Red"_s));
+        t.add(u"font none"_s, FontTag(u"t"_s, u""_s, u"(default)"_s, u"(none)"_s));
+        t.addEach({u"été"_s, u"\U0001D49Cbc"_s, QString()}, DropCap);
+        t.add(u"comment"_s, CommentTag(u"Hi"_s));
+        t.add(u"paragraph"_s, ParagraphTag(u"p"_s) + ParagraphTag(QString()));
+        t.add(u"div indented"_s, AlignDivTag(u"a\r\nb"_s, u"Center"_s, true));
+        t.add(u"heading aligned indented"_s, HeadingTag(u"T"_s, 1, true, u"Center"_s));
+        t.add(u"heading levels 0 and 7"_s, HeadingTag(u"T"_s, 0, false, QString()) + HeadingTag(u"T"_s, 7, false, QString()));
+        t.add(u"ordered 1"_s, OrderedListTag(u"<LI>a"_s, u"1"_s, false));
+        t.add(u"ordered indented"_s, OrderedListTag(u"<LI>a\r\n<LI>b"_s, u"A"_s, true));
+        t.add(u"item, term, description, title"_s,
+              ListItemTag(u"x"_s) + DefinitionTermTag(u"y"_s) + DefinitionDescTag(u"z"_s) + TitleTag(u"My page"_s));
+        t.add(u"target none"_s, LinkTag(u"a.htm"_s, u"A"_s, u"(none)"_s, QString()));
+        t.add(u"target and extra"_s, LinkTag(u" a.htm "_s, u"A"_s, u"_top"_s, u" NAME=\"n\""_s));
+        t.add(u"mailto"_s, MailtoLink(u" me@x.org "_s));
+        t.add(u"anchor gets #"_s, AnchorRefLink(u" top "_s, u"Up"_s, QString(), QString()));
+        t.add(u"anchor keeps #"_s, AnchorRefLink(u"#top"_s, u"Up"_s, QString(), QString()));
+        t.add(u"named blank text"_s, NamedLink(u"docs/a.htm#top"_s, u"  "_s, QString(), QString()));
+        t.add(u"named backslash"_s, NamedLink(u"docs\\b.htm"_s, QString(), QString(), QString()));
+        t.add(u"file link slashes"_s, FileLink(u"web\\a.htm"_s, u"A"_s, QString(), QString()));
+        t.add(u"file link file: text"_s, FileLink(u"FILE:///c:\\web\\a.htm"_s, QString(), QString(), QString()));
+        t.add(u"home page"_s, HomePageLink());
     }
 
     void datesAndSmartFields_data()

@@ -1,54 +1,37 @@
 #include "html/tagreaders.h"
+#include "tests/html/golden.h"
 
 #include <QTest>
 
 using namespace tavorin;
+using namespace tavorin::testing;
 using namespace Qt::StringLiterals;
-
-using Reader = QString (*)(QStringView, QStringView);
-Q_DECLARE_METATYPE(Reader)
 
 class TagReadersTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void namedValues_data()
-    {
-        QTest::addColumn<Reader>("reader");
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        const Reader attribute = GetAttributeValue, quotedArg = GetQuotedArg;
-        QTest::newRow("unquoted stops at blank") << attribute << u"<IMG SRC=pic.gif WIDTH=10>"_s << u"WIDTH"_s << u"10"_s;
-        QTest::newRow("unquoted stops at >") << attribute << u"<IMG SRC=pic.gif>"_s << u"src"_s << u"pic.gif"_s;
-        QTest::newRow("missing attribute") << attribute << u"<A HREF=\"x.htm\">"_s << u"NAME"_s << QString();
-        QTest::newRow("longer name is not the attribute") << attribute << u"<META NAMESPACE=x>"_s << u"NAME"_s << QString();
-        QTest::newRow("blanks round =") << attribute << u"<A HREF  =  \"a b.htm\" >"_s << u"HREF"_s << u"a b.htm"_s;
-        QTest::newRow("blanks inside quotes trimmed") << attribute << u"<A TITLE=\"  hi  \">"_s << u"TITLE"_s << u"hi"_s;
-        QTest::newRow("blank value kept") << attribute << u"<A TITLE=\" \">"_s << u"TITLE"_s << u" "_s;
-        QTest::newRow("> ends a quoted value") << attribute << u"<A TITLE=\"a>b\">"_s << u"TITLE"_s << u"a"_s;
-        QTest::newRow("quote switches on midway") << attribute << u"<IMG SRC=A\"B C\">"_s << u"SRC"_s << u"AB C"_s;
-        QTest::newRow("no = after the name") << attribute << u"<HR NOSHADE WIDTH=5>"_s << u"NOSHADE"_s << QString();
-        QTest::newRow("only the first occurrence") << attribute << u"<A TITLE=\"see NAME\" NAME=x>"_s << u"NAME"_s << QString();
-        QTest::newRow("name at the start of the text") << attribute << u"src=a.gif b"_s << u"src"_s << u"a.gif"_s;
-        QTest::newRow("unclosed quote runs to the end") << attribute << u"<A HREF=\"x.htm   "_s << u"HREF"_s << u"x.htm"_s;
-        QTest::newRow("name with <") << attribute << u"<a name=\"first\">text"_s << u"<A NAME"_s << u"first"_s;
-        QTest::newRow("empty value") << attribute << u"<A HREF=>"_s << u"HREF"_s << QString();
-        QTest::newRow("argument, case-blind") << quotedArg << u"WINDOW.STATUS='x';return true"_s << u"window.status"_s << u"x"_s;
-        QTest::newRow("argument unquoted runs to the end") << quotedArg << u"window.status=abc"_s << u"window.status"_s << u"abc"_s;
-        QTest::newRow("argument text before the quote is kept") << quotedArg << u"window.status=a 'b' c"_s << u"window.status"_s << u"a b"_s;
-        QTest::newRow("argument missing") << quotedArg << u"this.src='a.gif'"_s << u"window.status"_s << QString();
-        QTest::newRow("argument double quotes are characters") << quotedArg << u"window.status='say \"hi\"'"_s << u"window.status"_s << u"say \"hi\""_s;
-    }
+    // Attribute values in tags and quoted arguments in scripts, each as
+    // "name in text: value".
     void namedValues()
     {
-        QFETCH(Reader, reader);
-        QFETCH(QString, tag);
-        QFETCH(QString, name);
-        QFETCH(QString, value);
-        QCOMPARE(reader(tag, name), value);
-        if (reader == Reader(GetAttributeValue))
-            QCOMPARE(LocateAttributeValue(tag, name).value, value);
+        Transcript t(u"tagreaders/values.txt"_s);
+        const QList<std::pair<QString, QString>> attributes{
+            {u"<IMG SRC=pic.gif WIDTH=10>"_s, u"WIDTH"_s}, {u"<IMG SRC=pic.gif>"_s, u"src"_s},
+            {u"<A HREF=\"x.htm\">"_s, u"NAME"_s}, {u"<META NAMESPACE=x>"_s, u"NAME"_s},
+            {u"<A HREF  =  \"a b.htm\" >"_s, u"HREF"_s}, {u"<A TITLE=\"  hi  \">"_s, u"TITLE"_s},
+            {u"<A TITLE=\" \">"_s, u"TITLE"_s}, {u"<A TITLE=\"a>b\">"_s, u"TITLE"_s},
+            {u"<IMG SRC=A\"B C\">"_s, u"SRC"_s}, {u"<HR NOSHADE WIDTH=5>"_s, u"NOSHADE"_s},
+            {u"<A TITLE=\"see NAME\" NAME=x>"_s, u"NAME"_s}, {u"src=a.gif b"_s, u"src"_s},
+            {u"<A HREF=\"x.htm   "_s, u"HREF"_s}, {u"<a name=\"first\">text"_s, u"<A NAME"_s},
+            {u"<A HREF=>"_s, u"HREF"_s}};
+        for (const auto &[tag, name] : attributes) {
+            t.add(name + u" in "_s + tag, GetAttributeValue(tag, name));
+            QCOMPARE(LocateAttributeValue(tag, name).value, GetAttributeValue(tag, name));
+        }
+        for (const QString &script : {u"WINDOW.STATUS='x';return true"_s, u"window.status=abc"_s,
+                                      u"window.status=a 'b' c"_s, u"this.src='a.gif'"_s, u"window.status='say \"hi\"'"_s})
+            t.add(u"window.status in "_s + script, GetQuotedArg(script, u"window.status"));
     }
 
     void valuePosition_data()

@@ -2,12 +2,9 @@
 #include "html/wizardpage.h"
 
 #include "settings/preferences.h"
+#include "tests/html/golden.h"
 #include "tests/support/scripteddialogs.h"
-#include "tests/support/testenvironment.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
 #include <QStandardPaths>
@@ -20,36 +17,8 @@ using namespace tavorin::testing;
 using namespace Qt::StringLiterals;
 
 // Every generated page and frame document is compared with its golden file
-// under data/. With TAVORIN_UPDATE_GOLDEN set the files are written instead
-// (tests/html/update-golden.sh), so a change shows as a diff to review.
+// under data/.
 namespace {
-
-QString goldenPath(const QString &folder, const QString &name)
-{
-    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + "/data/" + folder + u'/' + name + ".htm";
-}
-
-void compareWithGolden(const QString &folder, const QString &name, const QString &text)
-{
-    const QString path = goldenPath(folder, name);
-    if (qEnvironmentVariableIsSet("TAVORIN_UPDATE_GOLDEN")) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text.toUtf8());
-        return;
-    }
-    QVERIFY2(QFileInfo::exists(path), qPrintable("no golden file " + path));
-    const QString expected = ReadText(path);
-    if (text == expected)
-        return;
-    const QStringList got = text.split(u'\n');
-    const QStringList want = expected.split(u'\n');
-    for (qsizetype i = 0; i < qMax(got.size(), want.size()); ++i) {
-        if (got.value(i) != want.value(i))
-            QFAIL(qPrintable(u"%1 differs at line %2:\n  got:  %3\n  want: %4"_s.arg(path).arg(i + 1).arg(
-                got.value(i).trimmed(), want.value(i).trimmed())));
-    }
-}
 
 // tidy's verdict: below 2 means warnings at most.
 void checkWithTidy(const QString &text)
@@ -149,7 +118,7 @@ private Q_SLOTS:
         WizardPageAnswers answers;
         fill(answers);
         const QString page = BuildWizardPage(answers);
-        compareWithGolden(u"wizardpage"_s, name, page);
+        CompareWithGolden(u"wizardpage/"_s + name + u".htm"_s, page);
         checkWithTidy(page);
     }
 
@@ -199,7 +168,7 @@ private Q_SLOTS:
         FramesOptions options;
         fill(options);
         const QString text = BuildFramesDocument(options);
-        compareWithGolden(u"framesdocument"_s, name, text);
+        CompareWithGolden(u"framesdocument/"_s + name + u".htm"_s, text);
         checkWithTidy(text);
     }
 
@@ -227,44 +196,33 @@ private Q_SLOTS:
         QCOMPARE(united, QRectF(0, 0, 1, 1));
     }
 
-    void frameSources_data()
-    {
-        QTest::addColumn<QString>("location");
-        QTest::addColumn<QString>("document");
-        QTest::addColumn<bool>("lowerCase");
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<bool>("copied");
-        QTest::newRow("same folder") << u"/srv/www/Left.htm"_s << u"/srv/www/index.htm"_s << false << u"Left.htm"_s << false;
-        QTest::newRow("lower-cased") << u"/srv/www/Left.htm"_s << u"/srv/www/index.htm"_s << true << u"left.htm"_s << false;
-        QTest::newRow("sub-folder") << u"/srv/www/pages/a.htm"_s << u"/srv/www/index.htm"_s << false << u"pages/a.htm"_s << false;
-        QTest::newRow("other folder") << u"/home/ann/a.htm"_s << u"/srv/www/index.htm"_s << false << u"../../home/ann/a.htm"_s << false;
-        QTest::newRow("backslash in a Linux name") << u"/srv/www/a\\b.htm"_s << u"/srv/www/index.htm"_s << false << u"a%5Cb.htm"_s << false;
-        QTest::newRow("drive letter, same drive") << u"C:\\web\\pages\\a.htm"_s << u"C:\\web\\index.htm"_s << false << u"pages/a.htm"_s << false;
-        QTest::newRow("drive letter, other drive") << u"D:\\other\\A.htm"_s << u"C:\\web\\index.htm"_s << true << u"a.htm"_s << true;
-        QTest::newRow("drive letter beside a Linux page") << u"D:\\other\\a.htm"_s << u"/srv/www/index.htm"_s << false << u"a.htm"_s << true;
-    }
+    // "location from document: source", "(copied)" when the file must be
+    // copied beside the document.
     void frameSources()
     {
-        QFETCH(QString, location);
-        QFETCH(QString, document);
-        QFETCH(bool, lowerCase);
-        QFETCH(QString, source);
-        QFETCH(bool, copied);
-        QCOMPARE(FrameSource(location, document, lowerCase), source);
-        QCOMPARE(FrameNeedsCopy(location, document), copied);
+        Transcript t(u"framesdocument/sources.txt"_s);
+        const auto source = [&t](const QString &location, const QString &document, bool lowerCase) {
+            t.add(location + u" from "_s + document + (lowerCase ? u" lower-cased"_s : QString()),
+                  FrameSource(location, document, lowerCase) + (FrameNeedsCopy(location, document) ? u" (copied)"_s : QString()));
+        };
+        source(u"/srv/www/Left.htm"_s, u"/srv/www/index.htm"_s, false);
+        source(u"/srv/www/Left.htm"_s, u"/srv/www/index.htm"_s, true);
+        source(u"/srv/www/pages/a.htm"_s, u"/srv/www/index.htm"_s, false);
+        source(u"/home/ann/a.htm"_s, u"/srv/www/index.htm"_s, false);
+        source(u"/srv/www/a\\b.htm"_s, u"/srv/www/index.htm"_s, false);
+        source(u"C:\\web\\pages\\a.htm"_s, u"C:\\web\\index.htm"_s, false);
+        source(u"D:\\other\\A.htm"_s, u"C:\\web\\index.htm"_s, true);
+        source(u"D:\\other\\a.htm"_s, u"/srv/www/index.htm"_s, false);
     }
 
     void boxTexts()
     {
-        QCOMPARE(FrameLocationText(u"  C:/web/a.htm "_s), u"C:\\web\\a.htm"_s);
-        QCOMPARE(FrameLocationText(u" /srv/www/a.htm"_s), u"/srv/www/a.htm"_s);
-        QCOMPARE(WizardFileName(u"   "_s, true), QString());
-        QCOMPARE(WizardFileName(u"C:\\Pics\\Back.GIF#x"_s, true), u"back.gif"_s);
-        QCOMPARE(WizardFileName(u"/pics/Back.GIF"_s, false), u"Back.GIF"_s);
-        QCOMPARE(WithoutHttpPrefix(u"http://www.debian.org"_s), u"www.debian.org"_s);
-        QCOMPARE(WithoutHttpPrefix(u" HTTP://Example.com"_s), u"Example.com"_s);
-        QCOMPARE(WithoutHttpPrefix(u"https://x.org"_s), u"https://x.org"_s);
-        QCOMPARE(WithoutHttpPrefix(u"http:/"_s), u"http:/"_s);
+        Transcript t(u"wizardpage/boxtexts.txt"_s);
+        t.addEach({u"  C:/web/a.htm "_s, u" /srv/www/a.htm"_s}, FrameLocationText);
+        t.addEach({u"   "_s, u"C:\\Pics\\Back.GIF#x"_s}, [](const QString &path) { return WizardFileName(path, true); });
+        t.addEach({u"/pics/Back.GIF"_s}, [](const QString &path) { return WizardFileName(path, false); });
+        t.addEach({u"http://www.debian.org"_s, u" HTTP://Example.com"_s, u"https://x.org"_s, u"http:/"_s},
+                  WithoutHttpPrefix);
     }
 };
 
